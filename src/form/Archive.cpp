@@ -1,0 +1,280 @@
+#include "form/Archive.h"
+
+#include <QIODevice>
+
+#include <array>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five undefined
+// positions keep their Latin-1 (C1) values, as the Windows converter does.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes.at(i));
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+ArchiveReader::ArchiveReader(QIODevice* device) : m_device(device) {}
+
+qint64 ArchiveReader::remaining() const
+{
+    if (m_device->isSequential())
+        return m_device->bytesAvailable();
+    return m_device->size() - m_device->pos();
+}
+
+bool ArchiveReader::need(qint64 n)
+{
+    if (!m_ok)
+        return false;
+    if (n < 0 || remaining() < n) {
+        m_ok = false;
+        return false;
+    }
+    return true;
+}
+
+QByteArray ArchiveReader::bytes(qint64 n)
+{
+    if (!need(n))
+        return {};
+    QByteArray data = m_device->read(n);
+    if (data.size() != n) {
+        m_ok = false;
+        return {};
+    }
+    return data;
+}
+
+QByteArray ArchiveReader::peekAvailable(qint64 n)
+{
+    if (!m_ok)
+        return {};
+    return m_device->read(std::min(n, remaining()));
+}
+
+void ArchiveReader::skip(qint64 n)
+{
+    bytes(n);
+}
+
+std::uint8_t ArchiveReader::u8()
+{
+    const QByteArray b = bytes(1);
+    return b.isEmpty() ? 0 : static_cast<std::uint8_t>(b.at(0));
+}
+
+std::uint16_t ArchiveReader::u16()
+{
+    const QByteArray b = bytes(2);
+    if (b.size() != 2)
+        return 0;
+    return std::uint16_t(static_cast<std::uint8_t>(b.at(0)) | (static_cast<std::uint8_t>(b.at(1)) << 8));
+}
+
+std::uint32_t ArchiveReader::u32()
+{
+    const QByteArray b = bytes(4);
+    if (b.size() != 4)
+        return 0;
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(b.at(i));
+    return v;
+}
+
+quint64 ArchiveReader::count(qint64 minItemSize)
+{
+    quint64 n = u16();
+    if (n == 0xFFFF) {
+        n = u32();
+        if (n == 0xFFFFFFFFu) {
+            const quint64 low = u32();
+            const quint64 high = u32();
+            n = (high << 32) | low;
+        }
+    }
+    if (!m_ok)
+        return 0;
+    if (minItemSize > 0 && n > quint64(remaining()) / quint64(minItemSize)) {
+        m_ok = false;
+        return 0;
+    }
+    return n;
+}
+
+QString ArchiveReader::readText(quint64 length, bool wide)
+{
+    const quint64 byteCount = wide ? length * 2 : length;
+    if (length > quint64(remaining()) || byteCount > quint64(remaining())) {
+        m_ok = false;
+        return {};
+    }
+    const QByteArray data = bytes(qint64(byteCount));
+    if (!m_ok)
+        return {};
+    if (!wide)
+        return decodeWindows1252(data);
+    QString text(qsizetype(length), Qt::Uninitialized);
+    for (quint64 i = 0; i < length; ++i) {
+        text[qsizetype(i)] = QChar(char16_t(static_cast<std::uint8_t>(data.at(qsizetype(2 * i)))
+                                            | (static_cast<std::uint8_t>(data.at(qsizetype(2 * i + 1))) << 8)));
+    }
+    return text;
+}
+
+QString ArchiveReader::string()
+{
+    bool wide = false;
+    quint64 length = u8();
+    if (length == 0xFF) {
+        quint64 w = u16();
+        if (w == 0xFFFE) {
+            wide = true;
+            length = u8();
+            if (length < 0xFF)
+                return readText(length, wide);
+            w = u16();
+        }
+        length = w;
+        if (w == 0xFFFF) {
+            length = u32();
+            if (length == 0xFFFFFFFFu) {
+                const quint64 low = u32();
+                const quint64 high = u32();
+                length = (high << 32) | low;
+            }
+        }
+    }
+    if (!m_ok)
+        return {};
+    return readText(length, wide);
+}
+
+QList<QString> ArchiveReader::stringArray()
+{
+    // The shortest string is one length byte.
+    const quint64 n = count(1);
+    QList<QString> texts;
+    if (!m_ok)
+        return texts;
+    texts.reserve(qsizetype(n));
+    for (quint64 i = 0; i < n && m_ok; ++i)
+        texts.append(string());
+    if (!m_ok)
+        texts.clear();
+    return texts;
+}
+
+QList<std::uint16_t> ArchiveReader::wordArray()
+{
+    const quint64 n = count(2);
+    QList<std::uint16_t> words;
+    if (!m_ok)
+        return words;
+    words.reserve(qsizetype(n));
+    for (quint64 i = 0; i < n && m_ok; ++i)
+        words.append(u16());
+    if (!m_ok)
+        words.clear();
+    return words;
+}
+
+ArchiveWriter::ArchiveWriter(QIODevice* device) : m_device(device) {}
+
+void ArchiveWriter::put(const char* data, qint64 n)
+{
+    if (m_ok && m_device->write(data, n) != n)
+        m_ok = false;
+}
+
+void ArchiveWriter::u8(std::uint8_t v)
+{
+    const char c = char(v);
+    put(&c, 1);
+}
+
+void ArchiveWriter::u16(std::uint16_t v)
+{
+    const char b[2] = {char(v & 0xFF), char(v >> 8)};
+    put(b, 2);
+}
+
+void ArchiveWriter::u32(std::uint32_t v)
+{
+    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+    put(b, 4);
+}
+
+void ArchiveWriter::bytes(const QByteArray& data)
+{
+    put(data.constData(), data.size());
+}
+
+void ArchiveWriter::count(quint64 n)
+{
+    if (n < 0xFFFF) {
+        u16(std::uint16_t(n));
+        return;
+    }
+    u16(0xFFFF);
+    if (n < 0xFFFFFFFFu) {
+        u32(std::uint32_t(n));
+        return;
+    }
+    u32(0xFFFFFFFFu);
+    u32(std::uint32_t(n & 0xFFFFFFFFu));
+    u32(std::uint32_t(n >> 32));
+}
+
+void ArchiveWriter::string(const QString& text)
+{
+    const quint64 n = quint64(text.size());
+    u8(0xFF);
+    u16(0xFFFE);
+    if (n < 0xFF) {
+        u8(std::uint8_t(n));
+    } else if (n < 0xFFFE) {
+        u8(0xFF);
+        u16(std::uint16_t(n));
+    } else {
+        u8(0xFF);
+        u16(0xFFFF);
+        u32(std::uint32_t(n));
+    }
+    QByteArray data(qsizetype(n * 2), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        data[2 * i] = char(c & 0xFF);
+        data[2 * i + 1] = char(c >> 8);
+    }
+    bytes(data);
+}
+
+void ArchiveWriter::stringArray(const QList<QString>& texts)
+{
+    count(quint64(texts.size()));
+    for (const QString& t : texts)
+        string(t);
+}
+
+void ArchiveWriter::wordArray(const QList<std::uint16_t>& words)
+{
+    count(quint64(words.size()));
+    for (std::uint16_t w : words)
+        u16(w);
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+#include "TestSupport.h"
+#include "form/Archive.h"
+#include "form/FieldBlock.h"
+#include "form/FieldStore.h"
+
+using testsupport::Bytes;
+
+namespace {
+
+QByteArray writeString(const QString& s)
+{
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    ArchiveWriter w(&buf);
+    w.string(s);
+    return buf.data();
+}
+
+} // namespace
+
+TEST(Archive, StringLengthFormsAtTheirBoundaries)
+{
+    EXPECT_EQ(writeString(QString(254, QLatin1Char('a'))).left(4), QByteArray::fromHex("fffefffe"));
+    const QByteArray s255 = writeString(QString(255, QLatin1Char('a')));
+    EXPECT_EQ(s255.left(6), QByteArray::fromHex("fffeffffff00"));
+    EXPECT_EQ(s255.size(), 6 + 510);
+    const QByteArray s65534 = writeString(QString(65534, QLatin1Char('a')));
+    EXPECT_EQ(s65534.left(10), QByteArray::fromHex("fffeffffffffFEFF0000"));
+}
+
+TEST(Archive, ReadsSingleByteAndWideStrings)
+{
+    QByteArray data = Bytes().narrow("M\xfc" "ller \x80").wide(QStringLiteral("Zoll")).data();
+    // A long single-byte string: 0xFF, u16 length.
+    data += Bytes().u8(0xFF).u16(300).fill(300, 'x').data();
+    QBuffer buf(&data);
+    buf.open(QIODevice::ReadOnly);
+    ArchiveReader r(&buf);
+    EXPECT_EQ(r.string(), QStringLiteral("Müller €"));
+    EXPECT_EQ(r.string(), QStringLiteral("Zoll"));
+    EXPECT_EQ(r.string(), QString(300, QLatin1Char('x')));
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.u8(), 0);
+    EXPECT_FALSE(r.ok());
+}
+
+TEST(Archive, HostileCountsFailBeforeAllocating)
+{
+    // A string array claiming four billion entries in a 12-byte file.
+    QByteArray data = Bytes().u16(0xFFFF).u32(0xFFFFFFF0u).u16(0).u16(0).data();
+    QBuffer buf(&data);
+    buf.open(QIODevice::ReadOnly);
+    ArchiveReader r(&buf);
+    EXPECT_TRUE(r.stringArray().isEmpty());
+    EXPECT_FALSE(r.ok());
+
+    // A wide string whose length runs past the end.
+    QByteArray data2 = Bytes().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(0xFFFF).u32(0x7FFFFFFF).data();
+    QBuffer buf2(&data2);
+    buf2.open(QIODevice::ReadOnly);
+    ArchiveReader r2(&buf2);
+    EXPECT_TRUE(r2.string().isEmpty());
+    EXPECT_FALSE(r2.ok());
+}
+
+TEST(FieldBlock, WritesTrimmedTextsAndReadsThemBack)
+{
+    FieldStore s(3, 2);
+    s.setText(0, 1, QStringLiteral("Feld  "));
+    s.setText(1, 1, QStringLiteral("   "));
+    s.setText(1, 2, QStringLiteral("a\r\nb\r\n"));
+    s.setAttr(2, 1, 0x0213);
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    ArchiveWriter w(&buf);
+    FieldBlock::write(w, s);
+
+    const QByteArray expected = Bytes()
+        .u16(0x1206).u16(2)
+        .count(3).wide(QStringLiteral("Feld")).wide(QString()).wide(QString())
+        .count(3).u16(1).u16(1).u16(0x0213)
+        .u16(0x2002).u16(2)
+        .count(2).wide(QString()).wide(QStringLiteral("a\r\nb"))
+        .count(2).u16(1).u16(1).data();
+    EXPECT_EQ(buf.data(), expected);
+
+    FieldStore back(3, 0);
+    QByteArray data = buf.data();
+    QBuffer in(&data);
+    in.open(QIODevice::ReadOnly);
+    ArchiveReader r(&in);
+    ASSERT_EQ(FieldBlock::read(r, back), FieldBlock::ReadResult::Ok);
+    EXPECT_EQ(back.text(0, 1), QStringLiteral("Feld"));
+    EXPECT_EQ(back.text(1, 2), QStringLiteral("a\r\nb"));
+    EXPECT_EQ(back.attr(2, 1), 0x0213);
+    EXPECT_EQ(back.pageCount(), 2);
+}
+
+TEST(FieldBlock, MoreTextsThanFieldsEnlargeTheStoreAndForeignBlocksCutIt)
+{
+    QByteArray data = Bytes().u16(0x1206).u16(1)
+        .count(5).wide(QStringLiteral("a")).wide(QString()).wide(QString()).wide(QString()).wide(QStringLiteral("e"))
+        .count(5).u16(3).u16(3).u16(3).u16(3).u16(3).data();
+    QBuffer in(&data);
+    in.open(QIODevice::ReadOnly);
+    ArchiveReader r(&in);
+    FieldStore s(3, 0);
+    ASSERT_EQ(FieldBlock::read(r, s), FieldBlock::ReadResult::Ok);
+    EXPECT_EQ(s.firstPageFieldCount(), 5);
+    EXPECT_EQ(s.text(4, 1), QStringLiteral("e"));
+    EXPECT_EQ(s.pageWord(), 0x1000);
+
+    QByteArray foreign = Bytes().u16(0x1207).u16(2).data();
+    QBuffer in2(&foreign);
+    in2.open(QIODevice::ReadOnly);
+    ArchiveReader r2(&in2);
+    FieldStore s2(154, 214);
+    EXPECT_EQ(FieldBlock::read(r2, s2), FieldBlock::ReadResult::Foreign);
+    EXPECT_EQ(s2.firstPageFieldCount(), 1);
+    EXPECT_EQ(s2.continuationFieldCount(), 0);
+}

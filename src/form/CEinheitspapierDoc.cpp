@@ -1,0 +1,90 @@
+#include "form/CEinheitspapierDoc.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "form/EhFormat.h"
+
+CEinheitspapierDoc::CEinheitspapierDoc()
+{
+    resetStore();
+}
+
+CEinheitspapierDoc::~CEinheitspapierDoc() = default;
+
+void CEinheitspapierDoc::resetStore()
+{
+    m_store = FieldStore(FirstPageFields, ContinuationFields);
+    // Every field starts at size step 3, left aligned; the short lines at
+    // the top of box 44 and the customs number and sender of a continuation
+    // page are smaller.
+    for (int f = 0; f < FirstPageFields; ++f)
+        m_store.setAttr(f, 1, 3);
+    for (int f = 0; f < ContinuationFields; ++f)
+        m_store.setAttr(f, 2, 3);
+    for (int f = 106; f <= 110; ++f)
+        m_store.setAttr(f, 1, 1);
+    for (int f : {7, 8, 28, 49, 70})
+        m_store.setAttr(f, 2, 1);
+}
+
+void CEinheitspapierDoc::setContinuationPageCount(int n)
+{
+    m_store.setContinuationPageCount(n, 2);
+}
+
+void CEinheitspapierDoc::deleteContents()
+{
+    resetStore();
+    m_formSet = NoFormSet;
+    setContinuationPageCount(1);
+    m_inputTax = 0;
+    m_reserved = 0;
+    m_legacy.clear();
+    applyNewDocumentDefaults();
+}
+
+bool CEinheitspapierDoc::read(QIODevice& device, QString* error)
+{
+    return EhFormat::read(device, *this, error);
+}
+
+bool CEinheitspapierDoc::write(QIODevice& device) const
+{
+    return EhFormat::write(device, *this);
+}
+
+bool CEinheitspapierDoc::load(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        deleteContents();
+        m_loadStatus = 0;
+        if (error)
+            *error = EhFormat::openErrorText(path);
+        return false;
+    }
+    if (!read(file, error))
+        return false;
+    m_path = path;
+    return true;
+}
+
+bool CEinheitspapierDoc::save(const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = EhFormat::saveErrorText(path);
+        return false;
+    }
+    if (!write(file) || !file.commit()) {
+        file.cancelWriting();
+        if (error)
+            *error = EhFormat::saveErrorText(path);
+        return false;
+    }
+    m_path = path;
+    m_modified = false;
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+class QIODevice;
+class CEinheitspapierDoc;
+
+// The Einheitspapier document file (.aef): a 15-byte version magic, a small
+// header and the field block. Writing always produces the current version;
+// reading accepts every version since 1.10 and converts the old ones.
+namespace EhFormat {
+
+inline constexpr char CurrentMagic[] = "QZN-EHForm@2.10";
+inline constexpr int MagicSize = 15;
+
+// The form-set code a file stores (3, 7, 10, 11; 5 for anything else) and
+// the form set a code stands for (5, an export document, for unknown codes).
+std::uint32_t formSetCode(int formSet);
+int formSetFromCode(std::uint32_t code);
+
+// Whether the first bytes of a file carry one of the magics this reader
+// knows, including the refused 1.00 one.
+bool isEhMagic(const QByteArray& head);
+
+// Reads a document from the device's current position. Returns false on a
+// damaged file (it ends inside an item, a count it cannot hold, a field block
+// it cannot interpret); the document is then back in its new-document state.
+bool read(QIODevice& device, CEinheitspapierDoc& doc, QString* error = nullptr);
+bool write(QIODevice& device, const CEinheitspapierDoc& doc);
+
+// Messages of the failures above.
+QString formatErrorText();
+QString openErrorText(const QString& path);
+QString saveErrorText(const QString& path);
+
+} // namespace EhFormat

@@ -1,7 +1,49 @@
 #include "form/CEinheitspapierDoc.h"
 
-// The user's new-document defaults (sender, declarant, dates in the stamps)
-// are written here. Until they exist a new document stays empty.
+#include <QDate>
+
+#include "app/Profile.h"
+#include "form/EhDocumentOperations.h"
+
 void CEinheitspapierDoc::applyNewDocumentDefaults()
 {
+    EhDocumentOperations::applyNewDocumentDefaults(*this, QDate::currentDate());
 }
+
+namespace EhDocumentOperations {
+
+QString dateText(const QDate& date)
+{
+    return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
+}
+
+void applyNewDocumentDefaults(CEinheitspapierDoc& doc, const QDate& today)
+{
+    FieldStore& store = doc.store();
+    if (Profile::get(Settings::NewDocFeld14) & 0x4) {
+        static const char* const declarants[] = {
+            "",
+            "Ausführer - 00400",
+            "Versender - 00300",
+            "Einführer - 00500",
+            "Subunternehmer gem. Artikel 789 Zollkodex-DVO",
+        };
+        const int anmelder = Profile::get(Settings::Anmelder);
+        const char* text = anmelder >= 1 && anmelder <= 4 ? declarants[anmelder] : "";
+        store.setText(25, 1, QString::fromUtf8(text));
+        store.setText(24, 1, Profile::get(Settings::ZollNummer2));
+    }
+    if (Profile::get(Settings::Feld17) & 0x4)
+        store.setText(30, 1, Profile::get(Settings::NewDocBundesland2));
+    if (Profile::get(Settings::Feld34) & 0x4)
+        store.setText(60, 1, Profile::get(Settings::NewDocBundesland1));
+    if (Profile::get(Settings::AutoDateInStamp) == 1) {
+        const QString date = dateText(today);
+        if (Profile::get(Settings::Stamp_A) != 0)
+            store.setText(6, 1, date);
+        if (Profile::get(Settings::Stamp_C) != 0)
+            store.setText(83, 1, date);
+    }
+}
+
+} // namespace EhDocumentOperations

@@ -1,0 +1,272 @@
+#include "form/EhDocumentOperations.h"
+
+#include <QStringList>
+
+#include "app/Profile.h"
+#include "form/CEinheitspapierDoc.h"
+#include "form/EhFieldFlags.h"
+#include "form/EhGoodsPosition.h"
+#include "form/EhUserPrompt.h"
+
+namespace EhDocumentOperations {
+
+namespace {
+
+bool stampOn()
+{
+    return Profile::get(Settings::Stamp_A) == 1 || Profile::get(Settings::Stamp_C) == 1;
+}
+
+int lastPage(const CEinheitspapierDoc& doc)
+{
+    return doc.continuationPageCount() + 1;
+}
+
+void setAlignments(FieldStore& store, int page, int from, int to, FieldStore::Alignment alignment)
+{
+    for (int f = from; f <= to; ++f)
+        store.setAlignment(f, page, alignment);
+}
+
+// Box 47 of a continuation page: in each position grid the amounts right,
+// "Art" left and "ZA" centred; in the summary grid "Betrag" and the total
+// right, "ZA" centred, "Art" as it is.
+void alignGrid(FieldStore& store, const EhGoodsPosition& pos)
+{
+    const int base = pos.firstGridField();
+    for (int r = 0; r < 7; ++r) {
+        store.setAlignment(base + 5 * r, pos.page, FieldStore::AlignLeft);
+        setAlignments(store, pos.page, base + 5 * r + 1, base + 5 * r + 3, FieldStore::AlignRight);
+        store.setAlignment(base + 5 * r + 4, pos.page, FieldStore::AlignCenter);
+    }
+    store.setAlignment(base + 35, pos.page, FieldStore::AlignRight);
+}
+
+void alignBox47(FieldStore& store, int page)
+{
+    for (int slot = 1; slot <= 3; ++slot)
+        alignGrid(store, {page, slot});
+    for (int r = 0; r < 7; ++r) {
+        store.setAlignment(186 + 3 * r + 1, page, FieldStore::AlignRight);
+        store.setAlignment(186 + 3 * r + 2, page, FieldStore::AlignCenter);
+    }
+    store.setAlignment(207, page, FieldStore::AlignRight);
+}
+
+} // namespace
+
+int openView(CEinheitspapierDoc& doc, int appFormSet, EhUserPrompt& prompt,
+             QByteArray& firstPageFlags, QByteArray& continuationFlags)
+{
+    if (doc.loadStatus() != 0) {
+        prompt.beep();
+        prompt.showMessage(doc.loadStatus());
+    }
+    if (doc.formSet() == CEinheitspapierDoc::ExportFormSet) {
+        prompt.showText(QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!"));
+        doc.setFormSet(CEinheitspapierDoc::NoFormSet);
+    }
+    int formSet = appFormSet;
+    if (formSet < 0 || formSet > 3)
+        formSet = prompt.askFormSet();
+    if (formSet < 0 || formSet > 3)
+        return -1;
+    doc.setFormSet(formSet);
+
+    FieldStore& store = doc.store();
+    if (Profile::get(Settings::Feld2) & 0x4) {
+        const QStringList lines = {Profile::get(Settings::Firma1), Profile::get(Settings::Firma2),
+                                   Profile::get(Settings::Firma3), Profile::get(Settings::Firma4)};
+        const QString sender = FieldStore::trimmedRight(lines.join(QStringLiteral("\r\n")));
+        const QString number = Profile::get(Settings::ZollNummer1);
+        store.setText(18, 1, sender);
+        store.setText(8, 2, sender);
+        store.setText(17, 1, number);
+        store.setText(7, 2, number);
+        for (int f : {7, 8})
+            store.setAttr(f, 2, std::uint16_t((store.attr(f, 2) & ~FieldStore::SizeMask) | 1));
+    }
+    // Box 47 of the first page and of page 2 shows amounts right-aligned;
+    // box 42 of page 2's positions stays left.
+    alignGrid(store, {1, 1});
+    alignBox47(store, 2);
+    for (int f : {29, 50, 71})
+        store.setAlignment(f, 2, FieldStore::AlignLeft);
+
+    if (Profile::get(Settings::EH_ShowXX) == 1) {
+        using EhFieldFlags::PageKind;
+        for (int f : EhFieldFlags::unusedMarks(PageKind::First, formSet))
+            EhFieldFlags::setFlag(firstPageFlags, f, formSet, EhFieldFlags::Unused);
+        for (int f : EhFieldFlags::unusedMarks(PageKind::Continuation, formSet))
+            EhFieldFlags::setFlag(continuationFlags, f, formSet, EhFieldFlags::Unused);
+    }
+    return formSet;
+}
+
+bool canAddPage(const CEinheitspapierDoc& doc)
+{
+    const int page = lastPage(doc);
+    if (page < 2)
+        return false;
+    for (int slot = 1; slot <= 3; ++slot) {
+        if (doc.store().textLength(EhGoodsPosition{page, slot}.box31Field(), page) <= 5)
+            return false;
+    }
+    return true;
+}
+
+int addPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt)
+{
+    if (!canAddPage(doc)) {
+        prompt.showMessage(MsgPageIncomplete);
+        return 0;
+    }
+    FieldStore& store = doc.store();
+    doc.setContinuationPageCount(doc.continuationPageCount() + 1);
+    doc.setModified();
+    const int page = lastPage(doc);
+    store.setText(7, page, store.text(7, 2));
+    store.setText(8, page, store.text(8, 2));
+    for (int f = 0; f < store.continuationFieldCount(); ++f)
+        store.setAttr(f, page, 3);
+    if (stampOn()) {
+        for (int f = 1; f <= 8; ++f) {
+            store.setText(f, page, store.text(f, 2));
+            store.setAttr(f, page, store.attr(f, 2));
+        }
+    }
+    alignBox47(store, page);
+    store.setCurrent(page, 0);
+    return page;
+}
+
+bool canRemoveLastPage(const CEinheitspapierDoc& doc)
+{
+    return doc.continuationPageCount() > 1;
+}
+
+bool removeLastPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt)
+{
+    if (!canRemoveLastPage(doc) || !prompt.askYesNo(MsgRemoveLastPage))
+        return false;
+    doc.store().setCurrent(1, 0);
+    doc.setContinuationPageCount(doc.continuationPageCount() - 1);
+    doc.setModified();
+    return true;
+}
+
+bool formSetEnabled(const CEinheitspapierDoc& doc, int formSet)
+{
+    return doc.formSet() != formSet;
+}
+
+bool formSetChecked(const CEinheitspapierDoc& doc, int formSet)
+{
+    return doc.formSet() == formSet;
+}
+
+void switchFormSet(CEinheitspapierDoc& doc, int formSet)
+{
+    if (formSet < 0 || formSet > 3)
+        return;
+    doc.setFormSet(formSet);
+    doc.store().setCurrent(1, 0);
+}
+
+void renumber(CEinheitspapierDoc& doc)
+{
+    FieldStore& store = doc.store();
+    const auto filled = [&](const EhGoodsPosition& pos) {
+        return !store.text(pos.box31Field(), pos.page).trimmed().isEmpty();
+    };
+    qsizetype page2Length = 0;
+    for (int slot = 1; slot <= 3; ++slot)
+        page2Length += store.text(EhGoodsPosition{2, slot}.box31Field(), 2).trimmed().size();
+
+    store.setText(53, 1, QStringLiteral("1"));
+    if (page2Length == 0) {
+        store.setText(11, 1, QString());
+        store.setText(12, 1, QString());
+        store.setText(14, 1, QStringLiteral("1"));
+        doc.setModified();
+        return;
+    }
+    const QString sheets = QString::number(doc.continuationPageCount() + 1);
+    store.setText(11, 1, QStringLiteral("1"));
+    store.setText(12, 1, sheets);
+    int n = 1;
+    bool counting = true;
+    for (int page = 2; page <= lastPage(doc); ++page) {
+        store.setText(9, page, QString::number(page));
+        store.setText(10, page, sheets);
+        for (int slot = 1; slot <= 3 && counting; ++slot) {
+            const EhGoodsPosition pos{page, slot};
+            if (!filled(pos)) {
+                counting = false;
+                break;
+            }
+            ++n;
+            store.setText(pos.box32Field(), page, QString::number(n));
+        }
+    }
+    store.setText(14, 1, QString::number(n));
+    doc.setModified();
+}
+
+bool isNumberingTarget(int page, int field)
+{
+    if (page <= 1)
+        return field == 11 || field == 14 || field == 53;
+    return field == 9 || field == 12 || field == 33 || field == 54;
+}
+
+void leaveField(CEinheitspapierDoc& doc, int page, int field)
+{
+    FieldStore& store = doc.store();
+    if (page <= 1 && field == 151) {
+        const QString text = store.text(151, 1);
+        store.setText(0, 2, text);
+        if (stampOn() && Profile::get(Settings::Stamp_A) == 1) {
+            store.setText(5, 1, text);
+            store.setText(3, 2, text);
+        }
+    }
+    if (page <= 1 && field >= 4 && field <= 8 && stampOn()) {
+        store.setText(field - 2, 2, store.text(field, 1));
+        store.setAttr(field - 2, 2, store.attr(field, 1));
+    }
+    if (field == 8) {
+        const QString text = store.text(8, page);
+        const QString joined = QString(text).replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\r\n"));
+        if (joined != text) {
+            store.setText(8, page, joined);
+            doc.setModified();
+        }
+    }
+}
+
+bool opensStampInput(int page, int field)
+{
+    if (page > 1 || !stampOn() || Profile::get(Settings::ThreeLineInStamp) != 1)
+        return false;
+    return field == 4 || field == 7 || field == 81 || field == 84;
+}
+
+void applyStampInput(CEinheitspapierDoc& doc, int field, const QString& text)
+{
+    FieldStore& store = doc.store();
+    const QString trimmed = FieldStore::trimmedRight(text);
+    const int lines = 1 + int(trimmed.count(QStringLiteral("\r\n")));
+    const std::uint8_t size = lines == 2 ? 65 : lines == 3 ? 66 : 0;
+    const auto put = [&](int f, int page) {
+        store.setText(f, page, trimmed);
+        store.setSizeByte(f, page, size);
+        store.setAlignment(f, page, FieldStore::AlignCenter);
+    };
+    put(field, 1);
+    if (field == 4 || field == 7)
+        put(field - 2, 2);
+    doc.setModified();
+}
+
+} // namespace EhDocumentOperations

@@ -49,6 +49,11 @@ void WriteProfileString(const QString& section, const QString& key, const QStrin
     s.setValue(path(section, key), value);
 }
 
+bool HasProfileValue(const QString& section, const QString& key)
+{
+    return store().contains(path(section, key));
+}
+
 int get(const Settings::IntKey& key)
 {
     return GetProfileInt(QString::fromLatin1(key.section), QString::fromLatin1(key.key), key.defaultValue);

@@ -14,6 +14,8 @@ int GetProfileInt(const QString& section, const QString& key, int defaultValue);
 void WriteProfileInt(const QString& section, const QString& key, int value);
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue);
 void WriteProfileString(const QString& section, const QString& key, const QString& value);
+// Whether the store holds the key at all (a key never written reads as its default).
+bool HasProfileValue(const QString& section, const QString& key);
 
 // The same through the catalogue of SettingsKeys.h, with the default it names.
 int get(const Settings::IntKey& key);

@@ -108,6 +108,10 @@ inline constexpr IntKey ThreeLineInStamp{SectionEH, "3LineInStamp", 1};
 inline constexpr IntKey EH_ShowXX{SectionEH, "EH_ShowXX", 1};
 inline constexpr StringKey Bundesland1{SectionEH, "Bundesland1", "01"};
 inline constexpr StringKey Bundesland2{SectionEH, "Bundesland2", "01"};
+// A new document reads the two federal states with an empty default, so that
+// a user who never chose one gets no state in boxes 17 B and 34 B.
+inline constexpr StringKey NewDocBundesland1{SectionEH, "Bundesland1", ""};
+inline constexpr StringKey NewDocBundesland2{SectionEH, "Bundesland2", ""};
 inline constexpr StringKey WSymbol0{SectionEH, "WSymbol0", "EUR"};
 inline constexpr StringKey WSymbol1{SectionEH, "WSymbol1", "DEM"};
 
@@ -139,5 +143,53 @@ inline constexpr std::array<FontSlot, 12> FontSlots{{
 
 // --- "Recent File List": "File1" .. "File8" --------------------------------
 inline constexpr int RecentFileCount = 8;
+
+} // namespace Settings
+
+// --- the whole model as one list -------------------------------------------
+// The settings command and the system information walk this list, so a key
+// added above gets its line here too. Font and recent-file keys follow from
+// FontSlots and RecentFileCount.
+namespace Settings {
+
+enum class Kind { Int, String };
+struct CatalogueEntry {
+    const char* section;       // nullptr: once in each view section
+    const char* key;
+    Kind kind;
+    int intDefault;
+    const char* stringDefault;  // UTF-8, string keys only
+    bool computedDefault;       // the default is worked out when the key is read
+};
+
+constexpr CatalogueEntry entry(IntKey k) { return {k.section, k.key, Kind::Int, k.defaultValue, "", false}; }
+constexpr CatalogueEntry entry(StringKey k) { return {k.section, k.key, Kind::String, 0, k.defaultValue, false}; }
+constexpr CatalogueEntry entry(ViewIntKey k) { return {nullptr, k.key, Kind::Int, k.defaultValue, "", false}; }
+constexpr CatalogueEntry entry(ViewStringKey k) { return {nullptr, k.key, Kind::String, 0, k.defaultValue, false}; }
+constexpr CatalogueEntry computed(const char* section, const char* key) { return {section, key, Kind::Int, NoDefault, "", true}; }
+
+inline constexpr std::array<const char*, 2> ViewSections{SectionEH, SectionDV1};
+
+inline constexpr CatalogueEntry Catalogue[] = {
+    // "Settings"
+    entry(Language), entry(SplashScreen), entry(LastEhType), entry(AdressdatenDatei),
+    entry(StammdatenDatei), entry(Stammdaten), entry(PrnPapielageCheck), entry(ReuseDatumOrt),
+    entry(DatumOrt), entry(PrnFactorV), entry(PrnFactorH), computed(SectionSettings, WinFormScaledFactorOv),
+    entry(NoFileFilter), entry(Field11bPrint), entry(PreviewPages),
+    // each view section
+    computed(nullptr, ZoomFactor), entry(ZoomFactorLU), entry(WinFormScaledFactor), entry(EditTextColor),
+    entry(DocLength), entry(DocWidth), entry(PrinterFontFactor), entry(Printer), entry(ReUsePrn),
+    // "EHForm_Defaults"
+    entry(ShowMarginDlgEH), entry(Left_Margin_EH), entry(Top_Margin_EH), entry(Left_Margin2_EH),
+    entry(Top_Margin2_EH), entry(HorPosX2_EH), entry(VertPosX2_EH), entry(FieldSize_EH1), entry(FieldSize_EH2),
+    entry(Firma1), entry(Firma2), entry(Firma3), entry(Firma4), entry(Anmelder), entry(ZollNummer1),
+    entry(ZollNummer2), entry(Feld2), entry(Feld14), entry(Feld17), entry(Feld34), entry(Feld2S2),
+    entry(AutoFillPositions), entry(Stamp_A), entry(Stamp_C), entry(AutoDateInStamp), entry(ThreeLineInStamp),
+    entry(EH_ShowXX), entry(Bundesland1), entry(Bundesland2), entry(WSymbol0), entry(WSymbol1),
+    // "DV1Form_Defaults"
+    entry(ShowMarginDlg), entry(Flag_DV1_11a),
+    entry(Left_Margin_DV1[0]), entry(Left_Margin_DV1[1]), entry(Left_Margin_DV1[2]), entry(Left_Margin_DV1[3]),
+    entry(Top_Margin_DV1[0]), entry(Top_Margin_DV1[1]), entry(Top_Margin_DV1[2]), entry(Top_Margin_DV1[3]),
+};
 
 } // namespace Settings

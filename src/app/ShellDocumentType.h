@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// A document type as the desktop sees it: the extension, the file type name
+// the file manager shows, and the MIME type our package declares for it.
+struct ShellDocumentType {
+    QString documentName;   // "EhForm", "DV1form"
+    QString extension;      // ".aef"
+    QString fileTypeName;   // "Einheitspapier"
+    QString mimeType;
+
+    // The program's two types, the Einheitspapier first.
+    static const QList<ShellDocumentType>& programTypes();
+};

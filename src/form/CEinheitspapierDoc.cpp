@@ -78,8 +78,10 @@ bool CEinheitspapierDoc::save(const QString& path, QString* error)
             *error = EhFormat::saveErrorText(path);
         return false;
     }
-    if (!write(file) || !file.commit()) {
-        file.cancelWriting();
+    // commit() alone would rename a file whose last buffered bytes could not
+    // be written (a full disk), so the flush is checked first. The temporary
+    // file of a failed save is removed with the QSaveFile.
+    if (!write(file) || !file.flush() || !file.commit()) {
         if (error)
             *error = EhFormat::saveErrorText(path);
         return false;

@@ -71,8 +71,10 @@ bool readCurrent(ArchiveReader& in, CEinheitspapierDoc& doc)
         return false;
     // Files of 2.00 hold fewer fields; views and operations rely on the
     // current counts, so every file is brought up to them (never down).
-    store.growCounts(std::max(store.firstPageFieldCount(), CEinheitspapierDoc::FirstPageFields),
-                     std::max(store.continuationFieldCount(), CEinheitspapierDoc::ContinuationFields));
+    const std::uint16_t n1 = std::max(store.firstPageFieldCount(), CEinheitspapierDoc::FirstPageFields);
+    const std::uint16_t n2 = std::max(store.continuationFieldCount(), CEinheitspapierDoc::ContinuationFields);
+    if (n1 != store.firstPageFieldCount() || n2 != store.continuationFieldCount())
+        store.growCounts(n1, n2);
     if (doc.continuationPageCount() < 1)
         doc.setContinuationPageCount(1);
     return true;

@@ -175,7 +175,9 @@ bool save(const QString& path, CDV1_Doc& doc, const QString& computerName, const
 {
     doc.TrimTexts();
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && write(&file, doc, computerName, userName);
+    // The flush is checked before commit() so that a full disk cannot pass
+    // for a complete file.
+    const bool written = file.open(QIODevice::WriteOnly) && write(&file, doc, computerName, userName) && file.flush();
     if (!written)
         file.cancelWriting();
     if (!written || !file.commit()) {

@@ -1,4 +1,5 @@
 #include "cli/DocumentKinds.h"
+#include "cli/Dv1Cli.h"
 
 #include <QFile>
 
@@ -52,6 +53,7 @@ const std::vector<DocumentKind>& kinds()
 {
     static const std::vector<DocumentKind> table = {
         {EhFormat::isEhMagic, dumpEinheitspapier, convertEinheitspapier},
+        dv1DocumentKind(),
     };
     return table;
 }

@@ -2,6 +2,7 @@
 
 #include "app/Profile.h"
 #include "cli/CliCommand.h"
+#include "cli/Dv1Cli.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
 #include "form/EhFieldFlags.h"
@@ -62,11 +63,13 @@ int newEinheitspapier(QStringList args, cli::Io& io)
 int newDocument(const QStringList& arguments, cli::Io& io)
 {
     QStringList args = arguments;
-    // Further document types plug in here by their flag (e.g. --dv1).
+    // Further document types plug in here by their flag.
+    if (cli::takeFlag(args, QStringLiteral("--dv1")))
+        return cli::newDv1Document(args, io);
     return newEinheitspapier(args, io);
 }
 
 const cli::Registration registration(QStringLiteral("new"),
-                                     QStringLiteral("new [--form-set N] AUSGABE.aef"), newDocument);
+                                     QStringLiteral("new [--form-set N] AUSGABE.aef | new --dv1 AUSGABE.fdv"), newDocument);
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "form/LoadMessages.h"
+#include "app/StringTable.h"
 
 namespace {
 
@@ -52,10 +52,7 @@ void CDV1_Doc::DeleteContents()
 
 QString CDV1_Doc::LoadStatusMessage(int status)
 {
-    // Only the D.V.1 knows files of a newer version than its own.
-    if (status == NewerVersion)
-        return QStringLiteral("Dies ist ein Dokument einer neueren Version\nund kann nicht geöffnet werden!");
-    return LoadMessages::text(status);
+    return status == LoadOk ? QString() : StringTable::text(status);
 }
 
 bool CDV1_Doc::answerBox(int box) const

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "app/CRegeditManagment.h"
 #include "dv1/CDV1_Doc.h"
 #include "form/Archive.h"
 #include "form/EhFormat.h"
@@ -187,6 +188,16 @@ bool save(const QString& path, CDV1_Doc& doc, const QString& computerName, const
     }
     doc.setModified(false);
     return true;
+}
+
+bool save(const QString& path, CDV1_Doc& doc, QString* error)
+{
+    // A name the system does not give is stored as an empty text.
+    QString computerName;
+    QString userName;
+    CRegeditManagment::QueryComputerName(computerName);
+    CRegeditManagment::QueryUserName(userName);
+    return save(path, doc, computerName, userName, error);
 }
 
 } // namespace DV1File

@@ -46,5 +46,7 @@ bool load(const QString& path, CDV1_Doc& doc, QString* error = nullptr);
 // only when the new one was written completely. Clears the modified flag.
 bool save(const QString& path, CDV1_Doc& doc, const QString& computerName, const QString& userName,
           QString* error = nullptr);
+// The same with the names of this computer and of the user logged in.
+bool save(const QString& path, CDV1_Doc& doc, QString* error = nullptr);
 
 } // namespace DV1File

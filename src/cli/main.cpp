@@ -1,9 +1,12 @@
 #include "cli/CliCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace cli {
 
@@ -30,9 +33,27 @@ bool takeFlag(QStringList& args, const QString& name)
 
 } // namespace cli
 
+namespace {
+
+// Drawing commands need fonts and images, so they get a GUI application; on a
+// machine without a display they draw offscreen.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    const bool draws = argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0);
+    if (!draws)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setOrganizationName(QStringLiteral("Pavo"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestrovane-Import"));
 

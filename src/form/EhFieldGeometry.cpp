@@ -1,0 +1,173 @@
+#include "form/EhFieldGeometry.h"
+
+#include "form/EhFieldGeometryBlocks.h"
+
+namespace EhFieldGeometry {
+
+namespace detail {
+
+std::array<EhRect, 21> GoodsBlock::fields() const
+{
+    using EhGrid::x;
+    const int r0 = row(0), r2 = row(2), r4 = row(4), r6 = row(6), r8 = row(8), r10 = row(10);
+    const int r12 = row(12);
+    const int end = row(10 + box44Rows);
+    const int deadlineTop = row(9 + box44Rows);
+
+    std::array<EhRect, 21> f{};
+    // 0: box 31 is placed by the page, its rectangle is a fixed point.
+    f[1] = {1245, r0 + 37, x(46) - 5, r2 - 4};                  // 32
+    const int t33 = r0 + 37, b33 = r2 - 4;                       // 33 A-E
+    f[2] = {x(46) + 8, t33, x(55) - 3, b33};
+    f[3] = {x(55) + 8, t33, x(58) - 3, b33};
+    f[4] = {x(58) + 8, t33, x(63) - 3, b33};
+    f[5] = {x(63) + 8, t33, x(68) - 3, b33};
+    f[6] = {x(68) + 8, t33, x(73) - 6, b33};
+    f[7] = {x(40) + 10, r2 + 37, x(46) - 5, r4 - 4};             // 34 A
+    f[8] = {x(46) + 8, r2 + 37, x(52) - 5, r4 - 4};              // 34 B
+    f[9] = {x(52) + 10, r2 + 37, x(64) - 5, r4 - 4};             // 35
+    f[10] = {x(64) + 10, r2 + 37, x(73) - 6, r4 - 4};            // 36
+    f[11] = {x(40) + 10, r4 + 38, x(47) - 5, r6 - 4};            // 37 A
+    f[12] = {x(47) + 8, r4 + 38, x(52) - 5, r6 - 4};             // 37 B
+    f[13] = {x(52) + 10, r4 + 38, x(64) - 5, r6 - 4};            // 38
+    f[14] = {x(64) + 10, r4 + 38, x(73) - 6, r6 - 4};            // 39
+    f[15] = {x(40) + 10, r6 + 38, x(73) - 9, r8 - 4};            // 40
+    f[16] = {x(40) + 10, r8 + 38, x(52) - 5, r10 - 4};           // 41
+    // 44: the text area right of the caption column, above the small boxes
+    // of the Ein-/Ausfuhrfrist line.
+    f[17] = {360, r10 + box44TextTop, x(52) - 6, deadlineTop - 5};
+    f[18] = {x(52) + 10, r8 + 38, x(73) - 9, r10 - 4};           // 42
+    f[19] = {x(40) + 10, deadlineTop + 5, x(48) - 5, end - 4};   // 44 (Ein-/Ausfuhrfrist)
+    f[20] = {x(52) + 10, r12 + 41, x(73) - 9, end - 4};          // 46
+    return f;
+}
+
+EhRect GoodsBlock::besideDeadlineLeft() const
+{
+    const EhRect d = fields()[19];
+    return {EhGrid::x(36) + 10, d.top, EhGrid::x(40) - 10, d.bottom};
+}
+
+EhRect GoodsBlock::besideDeadlineRight() const
+{
+    const EhRect d = fields()[19];
+    return {EhGrid::x(48) + 10, d.top, EhGrid::x(52) - 5, d.bottom};
+}
+
+void placeDutyGrid(EhRect* cells, EhRect& total, const EhGrid::DutyColumns& columns, int headerBottom)
+{
+    const int top = EhGrid::dutyRowsTop(headerBottom);
+    for (int r = 0; r < EhGrid::DutyRows; ++r) {
+        for (int c = 0; c < columns.count; ++c) {
+            const int y = top + r * EhGrid::DutyRowPitch;
+            cells[r * columns.count + c] = {columns.edges[c] + 10, y, columns.edges[c + 1] - 12,
+                                            y + EhGrid::DutyRowHeight};
+        }
+    }
+    const int b = columns.betragColumn;
+    const int t = EhGrid::dutyTotalTop(headerBottom);
+    total = {columns.edges[b] + 15, t, columns.edges[b + 1] - 9, t + EhGrid::DutyTotalHeight};
+}
+
+} // namespace detail
+
+namespace {
+
+bool inRange(int v, int from, int to) { return v >= from && v <= to; }
+
+bool isContinuationTotal(int field)
+{
+    return field == ContSummaryTotal || field == ContDutyBases[0] + 35 || field == ContDutyBases[1] + 35
+        || field == ContDutyBases[2] + 35;
+}
+
+// The pre-printed sheet sits 5 mm further right under the print head than
+// the picture on screen, so most fields move by that much. Where the sheet
+// differs from the picture the print rectangle differs further:
+// - box 31 on the sheet is 2 mm wider than in the picture;
+// - the rows of box 47 start 1.5 mm higher on the sheet, and its totals
+//   stand 2 mm further left (under the sheet's own "Summe" column);
+// - the continuation sheet's goods positions lie 0.5 mm further apart than
+//   on screen, and the first position's box 31 reaches 0.4 mm lower.
+// Fields shown only on screen have no print rectangle at all.
+EhRect printFromScreen(PageKind kind, int field, const EhRect& s)
+{
+    int dx = 50, dy = 0, extraRight = 0, extraBottom = 0;
+    if (kind == PageKind::First) {
+        if (field == 152 || field == 153)
+            return {};
+        if (field == 52)
+            extraRight = 20;
+        if (inRange(field, FirstDutyBase, FirstDutyTotal - 1))
+            dy = -15;
+        if (field == FirstDutyTotal) {
+            dx = 30;
+            dy = -15;
+        }
+    } else {
+        if (inRange(field, 208, 213))
+            return {};
+        if (inRange(field, ContBlockFirstField, ContBlockFirstField + 3 * ContBlockFields - 1))
+            dy = 5 * ((field - ContBlockFirstField) / ContBlockFields);
+        if (field == ContBlockFirstField)
+            extraBottom = 4;
+        if (inRange(field, ContDutyBases[0], ContSummaryTotal)) {
+            dy = -15;
+            if (isContinuationTotal(field))
+                dx = 30;
+        }
+    }
+    EhRect p = s.translated(dx, dy);
+    p.right += extraRight;
+    p.bottom += extraBottom;
+    return p;
+}
+
+struct Tables {
+    std::array<EhRect, FirstPageRows> firstScreen;
+    std::array<EhRect, FirstPageRows> firstPrint;
+    std::array<EhRect, ContinuationRows> contScreen;
+    std::array<EhRect, ContinuationRows> contPrint;
+
+    Tables()
+        : firstScreen(detail::firstPageScreen())
+        , contScreen(detail::continuationScreen())
+    {
+        for (int i = 0; i < FirstPageRows; ++i)
+            firstPrint[i] = printFromScreen(PageKind::First, i, firstScreen[i]);
+        for (int i = 0; i < ContinuationRows; ++i)
+            contPrint[i] = printFromScreen(PageKind::Continuation, i, contScreen[i]);
+    }
+};
+
+const Tables& tables()
+{
+    static const Tables t;
+    return t;
+}
+
+int rowFor(PageKind kind, int field)
+{
+    return field < 0 || field >= rowCount(kind) ? 0 : field;
+}
+
+} // namespace
+
+int rowCount(PageKind kind)
+{
+    return kind == PageKind::First ? FirstPageRows : ContinuationRows;
+}
+
+EhRect screenRect(PageKind kind, int field)
+{
+    const int row = rowFor(kind, field);
+    return kind == PageKind::First ? tables().firstScreen[row] : tables().contScreen[row];
+}
+
+EhRect printRect(PageKind kind, int field)
+{
+    const int row = rowFor(kind, field);
+    return kind == PageKind::First ? tables().firstPrint[row] : tables().contPrint[row];
+}
+
+} // namespace EhFieldGeometry

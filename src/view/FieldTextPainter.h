@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QPainter;
+
+// One of the field editor's font sets: five sizes, normal and bold, all
+// "Arial". Heights are cell heights (ascent plus descent) in the painter's
+// logical units, as the form's font settings give them.
+class FieldFontSet
+{
+public:
+    static constexpr int Sizes = 5;
+
+    FieldFontSet(const std::array<int, Sizes>& normalHeights, const std::array<int, Sizes>& boldHeights);
+
+    // Screen fonts for a zoom: "DFont0".."DFont4B" of section "Font",
+    // zoom * value / 12 units each.
+    static FieldFontSet screen(int zoom);
+    // Print fonts: "PFont0".."PFont4B", factor * value / 100 units each
+    // (factor: the printer font factor in percent).
+    static FieldFontSet print(int factorPercent);
+
+    // The font a field's attribute word chooses (size step in bits 0-3, bold
+    // in bit 4), or nullptr when the size step is outside 0..4.
+    const QFont* font(std::uint16_t attr) const;
+
+    // "Arial" of a cell height in logical units and a weight in the usual
+    // 100..900 scale.
+    static QFont cellHeightFont(int cellHeight, int weight);
+
+private:
+    std::array<QFont, Sizes> m_normal;
+    std::array<QFont, Sizes> m_bold;
+};
+
+// Lays a field's text into its rectangle: the one place that knows how.
+// The view, the print preview, printing and the exports all draw field texts
+// through draw(), each with its own font set and rectangles.
+class FieldTextPainter
+{
+public:
+    explicit FieldTextPainter(const FieldFontSet& fonts) : m_fonts(fonts) {}
+
+    // Draws text at the top of rect (painter units) in the painter's pen:
+    // the field's font (a size step outside 0..4 keeps the painter's font),
+    // word wrap at the rectangle's width unless singleLine, line breaks kept,
+    // nothing clipped. Left-aligned text starts 10 units right of the left
+    // edge; right-aligned text ends 12 units left of the right edge.
+    // Returns the height of the drawn text.
+    int draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
+             bool singleLine = false) const;
+
+private:
+    const FieldFontSet& m_fonts;
+};

@@ -42,6 +42,18 @@ int leadingNumber(QStringView text)
     return int(negative ? -n : n);
 }
 
+// The per-user half. Its reads must not pick up the machine-wide values of
+// the same names, which QSettings would offer as fallbacks.
+class UserStore : public QSettings
+{
+public:
+    UserStore(const QString& company, const QString& application)
+        : QSettings(QSettings::UserScope, company, application)
+    {
+        setFallbacksEnabled(false);
+    }
+};
+
 } // namespace
 
 CRegeditManagment::CRegeditManagment()
@@ -72,15 +84,6 @@ bool CRegeditManagment::refuseUninitialised()
     return true;
 }
 
-QSettings CRegeditManagment::userStore() const
-{
-    return QSettings(QSettings::UserScope, m_companyKey, m_applicationName);
-}
-
-QSettings CRegeditManagment::systemStore() const
-{
-    return QSettings(QSettings::SystemScope, m_companyKey, m_applicationName);
-}
 
 // --- identity and version ---------------------------------------------------
 
@@ -146,16 +149,16 @@ void CRegeditManagment::WriteVersionValues()
 {
     const QString path = GetProgramDirectory();
     {
-        QSettings machine = systemStore();
+        QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
         machine.setValue(QStringLiteral("CreationDate"), m_buildDate);
         machine.setValue(QStringLiteral("Version"), m_version);
     }
     {
-        QSettings user = userStore();
+        UserStore user(m_companyKey, m_applicationName);
         user.setValue(QStringLiteral("Version"), m_version);
         user.setValue(QStringLiteral("Path"), path);
     }
-    QSettings machine = systemStore();
+    QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
     machine.setValue(QStringLiteral("Version"), m_version);
     machine.setValue(QStringLiteral("Path"), path);
 }
@@ -166,7 +169,7 @@ bool CRegeditManagment::WriteBinaryValue(const QString& section, const QString& 
 {
     if (refuseUninitialised())
         return false;
-    QSettings user = userStore();
+    UserStore user(m_companyKey, m_applicationName);
     user.setValue(section + QLatin1Char('/') + valueName, bytes);
     user.sync();
     return user.status() == QSettings::NoError;
@@ -179,7 +182,7 @@ int CRegeditManagment::ReadBinaryValue(const QString& section, const QString& va
     // that trusts the code must not take its untouched buffer for stored data.
     if (refuseUninitialised())
         return NotInitialised;
-    const QVariant v = userStore().value(section + QLatin1Char('/') + valueName);
+    const QVariant v = UserStore(m_companyKey, m_applicationName).value(section + QLatin1Char('/') + valueName);
     if (!v.isValid())
         return NotFound;
     const QByteArray stored = v.toByteArray();
@@ -195,7 +198,7 @@ bool CRegeditManagment::DeleteUserValue(const QString& section, const QString& v
 {
     if (refuseUninitialised())
         return false;
-    QSettings user = userStore();
+    UserStore user(m_companyKey, m_applicationName);
     user.remove(section + QLatin1Char('/') + valueName);
     return true;
 }
@@ -204,13 +207,14 @@ bool CRegeditManagment::DeleteUserValue(const QString& section, const QString& v
 
 void CRegeditManagment::SetFileTypeVersion(const QString& extension, quint32 version)
 {
-    QSettings user = userStore();
+    UserStore user(m_companyKey, m_applicationName);
     user.setValue(classKey(extension) + QStringLiteral("/FileVersion"), version);
 }
 
 std::optional<quint32> CRegeditManagment::GetFileTypeVersion(const QString& extension) const
 {
-    const QVariant v = userStore().value(classKey(extension) + QStringLiteral("/FileVersion"));
+    const UserStore user(m_companyKey, m_applicationName);
+    const QVariant v = user.value(classKey(extension) + QStringLiteral("/FileVersion"));
     bool ok = false;
     const quint32 version = v.toUInt(&ok);
     return ok ? std::optional<quint32>(version) : std::nullopt;
@@ -222,7 +226,7 @@ void CRegeditManagment::RefreshFileType(const QString& extension, quint32 versio
         return;
     if (extension.size() < 4)
         return;
-    QSettings user = userStore();
+    UserStore user(m_companyKey, m_applicationName);
     const QString fileType = user.value(classKey(extension) + QStringLiteral("/FileType")).toString();
     const std::optional<quint32> stored = GetFileTypeVersion(extension);
     if (!stored || *stored < version) {
@@ -239,7 +243,7 @@ void CRegeditManagment::RegisterDocumentTypes(const QList<ShellDocumentType>& ty
 {
     WriteVersionValues();
     {
-        QSettings user = userStore();
+        UserStore user(m_companyKey, m_applicationName);
         for (const ShellDocumentType& type : types) {
             if (type.fileTypeName.isEmpty())
                 continue;
@@ -271,7 +275,7 @@ void CRegeditManagment::Unregister(const QString& extension)
         return;
     const QString ext = extension.startsWith(QLatin1Char('.')) ? extension : QLatin1Char('.') + extension;
     {
-        QSettings user = userStore();
+        UserStore user(m_companyKey, m_applicationName);
         const QString fileType = user.value(classKey(ext) + QStringLiteral("/FileType")).toString();
         if (!fileType.isEmpty())
             user.remove(classKey(fileType));
@@ -279,7 +283,7 @@ void CRegeditManagment::Unregister(const QString& extension)
         user.remove(QString()); // the whole per-user key of the program
     }
     {
-        QSettings machine = systemStore();
+        QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
         machine.remove(QString());
     }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -293,7 +297,7 @@ bool CRegeditManagment::WriteProgramOwner(const QString& owner, const QString& o
 {
     if (refuseUninitialised())
         return false;
-    QSettings machine = systemStore();
+    QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
     machine.setValue(QStringLiteral("RegisteredOwner"), owner);
     machine.setValue(QStringLiteral("RegisteredOrganization"), organisation);
     machine.sync();
@@ -304,7 +308,7 @@ bool CRegeditManagment::ReadProgramOwner(QString& owner, QString& organisation)
 {
     if (refuseUninitialised())
         return false;
-    const QSettings machine = systemStore();
+    const QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
     owner = machine.value(QStringLiteral("RegisteredOwner")).toString();
     organisation = machine.value(QStringLiteral("RegisteredOrganization")).toString();
     return !owner.isEmpty() && !organisation.isEmpty();

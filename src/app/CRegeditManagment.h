@@ -9,8 +9,6 @@
 
 #include "app/ShellDocumentType.h"
 
-class QSettings;
-
 // The program's own store beside the profile values: the binary field
 // definition tables, the version and path values, the file-type versions, and
 // a few questions about the machine.
@@ -117,8 +115,6 @@ public:
 private:
     bool refuseUninitialised();
     void report(const QString& message) const;
-    QSettings userStore() const;
-    QSettings systemStore() const;
 
     bool m_initialised = false;
     QString m_companyKey;

@@ -112,10 +112,6 @@ inline constexpr StringKey Bundesland2{SectionEH, "Bundesland2", "01"};
 // a user who never chose one gets no state in boxes 17 B and 34 B.
 inline constexpr StringKey NewDocBundesland1{SectionEH, "Bundesland1", ""};
 inline constexpr StringKey NewDocBundesland2{SectionEH, "Bundesland2", ""};
-// A new document reads the two federal states with an empty default, so that
-// a user who never chose one gets no state in boxes 17 B and 34 B.
-inline constexpr StringKey NewDocBundesland1{SectionEH, "Bundesland1", ""};
-inline constexpr StringKey NewDocBundesland2{SectionEH, "Bundesland2", ""};
 inline constexpr StringKey WSymbol0{SectionEH, "WSymbol0", "EUR"};
 inline constexpr StringKey WSymbol1{SectionEH, "WSymbol1", "DEM"};
 

@@ -20,6 +20,18 @@ inline QString useTemporarySystemStore()
     return dir.path();
 }
 
+// The per-user store of the registry manager, without the machine-wide
+// values that QSettings would mix in.
+class QznUserStore : public QSettings
+{
+public:
+    QznUserStore()
+        : QSettings(QSettings::UserScope, QStringLiteral("Qzn"), QStringLiteral("Kestrovane-Import"))
+    {
+        setFallbacksEnabled(false);
+    }
+};
+
 // A manager initialised as start-up does it, collecting its messages.
 struct TestRegistry {
     CRegeditManagment registry;

@@ -12,14 +12,9 @@ using Kind = EhFieldFlags::PageKind;
 
 namespace {
 
-QSettings qzn()
-{
-    return QSettings(QStringLiteral("Qzn"), QStringLiteral("Kestrovane-Import"));
-}
-
 QByteArray stored(const char* name)
 {
-    return qzn().value(QStringLiteral("EHForm_Defaults/") + QLatin1String(name)).toByteArray();
+    return QznUserStore().value(QStringLiteral("EHForm_Defaults/") + QLatin1String(name)).toByteArray();
 }
 
 QByteArray pattern(int size, char start)
@@ -61,7 +56,7 @@ TEST(FieldDefinitions, WrongStoredSizeRestoresTheBuiltInTable)
     Profile::set(Settings::FieldSize_EH2, 855);
     // Where earlier versions kept the tables.
     {
-        QSettings old = qzn();
+        QznUserStore old;
         old.setValue(QStringLiteral("Settings/FieldDef_EH2"), QByteArray(856, 0));
         old.setValue(QStringLiteral("Settings/FieldSize_EH2"), 856);
         old.setValue(QStringLiteral("Settings/FieldDef_EH1"), QByteArray(616, 0));
@@ -73,10 +68,10 @@ TEST(FieldDefinitions, WrongStoredSizeRestoresTheBuiltInTable)
     EXPECT_EQ(defs.table(Kind::Continuation), EhFieldFlags::defaultTable(Kind::Continuation));
     EXPECT_EQ(stored("FieldDef_EH2"), EhFieldFlags::defaultTable(Kind::Continuation));
     EXPECT_EQ(Profile::get(Settings::FieldSize_EH2), 856);
-    EXPECT_FALSE(qzn().contains(QStringLiteral("Settings/FieldDef_EH2")));
-    EXPECT_FALSE(qzn().contains(QStringLiteral("Settings/FieldSize_EH2")));
+    EXPECT_FALSE(QznUserStore().contains(QStringLiteral("Settings/FieldDef_EH2")));
+    EXPECT_FALSE(QznUserStore().contains(QStringLiteral("Settings/FieldSize_EH2")));
     // Table 1 had its right size, so its old values were not touched.
-    EXPECT_TRUE(qzn().contains(QStringLiteral("Settings/FieldDef_EH1")));
+    EXPECT_TRUE(QznUserStore().contains(QStringLiteral("Settings/FieldDef_EH1")));
 }
 
 TEST(FieldDefinitions, SavedTablesAreLoadedAfterRestart)

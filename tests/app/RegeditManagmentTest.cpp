@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -9,11 +10,6 @@
 using testsupport::clearSettings;
 
 namespace {
-
-QSettings qznUser()
-{
-    return QSettings(QStringLiteral("Qzn"), QStringLiteral("Kestrovane-Import"));
-}
 
 QSettings qznMachine()
 {
@@ -56,8 +52,8 @@ TEST(RegeditManagment, InitialisationWritesVersionAndPath)
     TestRegistry t;
     const QString dir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     EXPECT_EQ(t.registry.GetProgramDirectory(), dir);
-    EXPECT_EQ(qznUser().value(QStringLiteral("Version")).toUInt(), 0x020105u);
-    EXPECT_EQ(qznUser().value(QStringLiteral("Path")).toString(), dir);
+    EXPECT_EQ(QznUserStore().value(QStringLiteral("Version")).toUInt(), 0x020105u);
+    EXPECT_EQ(QznUserStore().value(QStringLiteral("Path")).toString(), dir);
     EXPECT_EQ(qznMachine().value(QStringLiteral("CreationDate")).toString(), QStringLiteral("Apr  9 2021"));
     EXPECT_EQ(qznMachine().value(QStringLiteral("Version")).toUInt(), 0x020105u);
     EXPECT_EQ(qznMachine().value(QStringLiteral("Path")).toString(), dir);
@@ -78,7 +74,7 @@ TEST(RegeditManagment, RefusesStoreAccessBeforeInitialisation)
     t.registry.RefreshFileType(QStringLiteral(".aef"), 5);
     EXPECT_EQ(buffer, QByteArray("untouched"));
     EXPECT_EQ(t.messages, QStringList(5, QStringLiteral("CRegeditManagment-Error")));
-    EXPECT_TRUE(qznUser().allKeys().isEmpty());
+    EXPECT_TRUE(QznUserStore().allKeys().isEmpty());
 }
 
 TEST(RegeditManagment, BinaryValues)
@@ -115,7 +111,7 @@ TEST(RegeditManagment, RefreshFileTypeKeepsAnUpToDateRegistration)
     TestRegistry t;
     const quint32 version = t.registry.GetVersion();
     t.registry.RegisterDocumentTypes();
-    QSettings user = qznUser();
+    QznUserStore user;
     ASSERT_EQ(user.value(QStringLiteral("Classes/.aef/FileType")).toString(), QStringLiteral("Einheitspapier"));
     t.registry.SetFileTypeVersion(QStringLiteral(".aef"), version);
 

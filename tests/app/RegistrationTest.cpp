@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -25,8 +26,9 @@ TEST(Registration, InstalledFilesAreTheOnesTheProgramWrites)
     ASSERT_FALSE(installedMime.isEmpty());
     EXPECT_EQ(FreedesktopRegistration::mimePackage(), installedMime);
 
+    EXPECT_EQ(FreedesktopRegistration::desktopEntry(QStringLiteral("kestrovane-import")),
+              readFile(QStringLiteral(KV_SOURCE_DIR "/data/kestrovane-import.desktop")));
     const QByteArray entry = FreedesktopRegistration::desktopEntry(QStringLiteral("/usr/bin/kestrovane-import"));
-    EXPECT_EQ(entry, readFile(QStringLiteral(KV_SOURCE_DIR "/data/kestrovane-import.desktop")));
     EXPECT_TRUE(entry.contains("\nExec=/usr/bin/kestrovane-import %f\n"));
     EXPECT_TRUE(entry.contains("MimeType=application/x-kestrovane-einheitspapier;application/x-kestrovane-dv1;"));
     EXPECT_TRUE(installedMime.contains("<glob pattern=\"*.aef\"/>"));
@@ -67,7 +69,7 @@ TEST(Registration, RegisterAndUnregisterInTheUsersDataFolder)
     t.registry.Unregister(QStringLiteral(".aef"));
     EXPECT_FALSE(QFile::exists(files.mimePackagePath()));
     EXPECT_FALSE(QFile::exists(files.desktopEntryPath()));
-    EXPECT_TRUE(QSettings(QStringLiteral("Qzn"), QStringLiteral("Kestrovane-Import")).allKeys().isEmpty());
+    EXPECT_TRUE(QznUserStore().allKeys().isEmpty());
     EXPECT_FALSE(readFile(dataHome() + QStringLiteral("/mime/globs2")).contains("kestrovane"));
     EXPECT_TRUE(t.messages.isEmpty());
 }

@@ -1,0 +1,43 @@
+#include "app/CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/FormThumbnail.h"
+#include "app/HomePage.h"
+#include "app/StringTable.h"
+
+CAboutDlg::CAboutDlg(const QString& buildDate, QWidget* parent)
+    : QDialog(parent)
+{
+    const QString title = StringTable::text(StringTable::ApplicationTitle);
+    setWindowTitle(StringTable::choose(QStringLiteral("Info über %1"), QStringLiteral("About %1")).arg(title));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    auto* picture = new QLabel(this);
+    picture->setPixmap(FormThumbnail::picture(0, QSize(60, 85), devicePixelRatioF()));
+    row->addWidget(picture, 0, Qt::AlignTop);
+
+    const QString url = HomePage::address().toString(QUrl::RemovePath);
+    auto* text = new QLabel(this);
+    text->setObjectName(QStringLiteral("aboutText"));
+    text->setTextFormat(Qt::RichText);
+    text->setOpenExternalLinks(true);
+    text->setText(QStringLiteral("<b>%1</b><br>%2 %3<br>%4 %5<br><br>%6<br><a href=\"%7\">%7</a>")
+                      .arg(title.toHtmlEscaped(), QStringLiteral("Version"), QStringLiteral(KV_PRODUCT_VERSION),
+                           StringTable::choose(QStringLiteral("Stand:"), QStringLiteral("Build:")),
+                           buildDate.toHtmlEscaped(),
+                           StringTable::choose(QStringLiteral("Einheitspapier und Zollwertanmeldung D.V.1"),
+                                               QStringLiteral("Single administrative document and customs value "
+                                                              "declaration D.V.1")),
+                           url));
+    row->addWidget(text, 1);
+    layout->addLayout(row);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}

@@ -1,0 +1,233 @@
+#include "app/CKestrovaneImportApp.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QTranslator>
+
+#include "app/CAboutDlg.h"
+#include "app/CDlgNewEhpapier.h"
+#include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/Common_DlgInternalInfo.h"
+#include "app/DocTemplate.h"
+#include "app/EhAppDocument.h"
+#include "app/EhViewAdapter.h"
+#include "app/FieldDefinitions.h"
+#include "app/HomePage.h"
+#include "app/Profile.h"
+#include "app/StringTable.h"
+#include "app/SystemInfoReport.h"
+#include "app/WidgetPrompt.h"
+#include "view/CEinheitspapierView.h"
+
+namespace {
+
+CKestrovaneImportApp* s_instance = nullptr;
+
+// Help topics of the dialogs this object opens.
+constexpr int HelpPrintSetup = 0x20000 + 57606;
+constexpr int HelpAbout = 0x20000 + 57664;
+
+struct HelpContextScope {
+    CKestrovaneImportApp& app;
+    int previous;
+    HelpContextScope(CKestrovaneImportApp& a, int context) : app(a), previous(a.helpContext())
+    {
+        app.setHelpContext(context);
+    }
+    ~HelpContextScope() { app.setHelpContext(previous); }
+};
+
+} // namespace
+
+CKestrovaneImportApp::CKestrovaneImportApp(QObject* parent)
+    : QObject(parent)
+    , m_ownPrompt(std::make_unique<WidgetPrompt>())
+    , m_prompt(m_ownPrompt.get())
+{
+    s_instance = this;
+    m_docManager.setPrompt(m_prompt);
+    setProgramDirectory(QCoreApplication::applicationDirPath());
+}
+
+CKestrovaneImportApp::~CKestrovaneImportApp()
+{
+    // Documents go before the object their views call back into.
+    m_mainFrame.reset();
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+CKestrovaneImportApp* CKestrovaneImportApp::instance()
+{
+    return s_instance;
+}
+
+void CKestrovaneImportApp::setProgramDirectory(const QString& directory)
+{
+    m_programDirectory = directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
+}
+
+void CKestrovaneImportApp::setPrompt(AppPrompt* prompt)
+{
+    m_prompt = prompt ? prompt : m_ownPrompt.get();
+    m_docManager.setPrompt(m_prompt);
+}
+
+QPrinter& CKestrovaneImportApp::printer()
+{
+    // Made on first use: looking for printers can take a moment.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
+{
+    // The desktop finds the program's icon and entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kestrovane-import"));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Settings::Organisation));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Settings::Application));
+    m_language = Profile::get(Settings::Language);
+    loadPlatformTranslations();
+
+    registerDocumentTemplates();
+    registerWithDesktop();
+
+    if (!arguments.isEmpty() && arguments.constFirst().startsWith(QLatin1String("-init"))) {
+        grantWriteAccess(QStringLiteral("Artikel1.dbf"));
+        grantWriteAccess(QStringLiteral("Adress1.dbf"));
+        return false;
+    }
+
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_docManager.setMainFrame(m_mainFrame.get());
+    FieldDefinitions::live().load(m_registry);
+
+    // The window comes first so the chooser and any message stand over it.
+    m_mainFrame->showMaximized();
+    if (!arguments.isEmpty()) {
+        for (const QString& path : arguments)
+            m_docManager.openDocument(path);
+    } else {
+        OnFileNew();
+    }
+
+    if (Profile::get(Settings::SplashScreen) != 0)
+        CSplashWnd::showSplashScreen(m_mainFrame.get(), Profile::get(Settings::SplashScreen));
+    return true;
+}
+
+void CKestrovaneImportApp::loadPlatformTranslations()
+{
+    // The file dialogs and standard buttons speak the program's language.
+    if (m_language == 1)
+        return;
+    m_translator = std::make_unique<QTranslator>();
+    if (m_translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_translator.get());
+}
+
+void CKestrovaneImportApp::registerDocumentTemplates()
+{
+    if (!m_docManager.templates().isEmpty())
+        return;
+    // Einheitspapier first: it is the type of files nobody claims.
+    m_docManager.addTemplate(std::make_unique<DocTemplate>(
+        EhAppDocument::TemplateStrings, 0,
+        [](DocTemplate& type) { return std::make_unique<EhAppDocument>(type); },
+        [this](AppDocument& document, QWidget* parent) {
+            return std::make_unique<EhViewAdapter>(*this, static_cast<EhAppDocument&>(document), parent);
+        }));
+    CEinheitspapierView::setFormSetChooser(&CDlgNewEhpapier::ask);
+}
+
+void CKestrovaneImportApp::registerWithDesktop()
+{
+    m_registry.setMessageHandler([this](const QString& message) {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+            QMessageBox::warning(m_mainFrame.get(), StringTable::text(StringTable::ApplicationTitle), message);
+        else
+            qWarning("%s", qPrintable(message));
+    });
+    m_registry.Initialise(QString::fromLatin1(BuildDate));
+    const quint32 version = m_registry.GetVersion();
+    m_registry.RefreshFileType(QStringLiteral(".aef"), version);
+    m_registry.RefreshFileType(QStringLiteral(".fdv"), version);
+    m_registry.RegisterDocumentTypes();
+    m_registry.WriteVersionValues();
+    m_registry.RegisterOpenCommands();
+}
+
+bool CKestrovaneImportApp::grantWriteAccess(const QString& fileName)
+{
+    QFile file(m_programDirectory + fileName);
+    if (!file.exists())
+        return false;
+    return file.setPermissions(file.permissions() | QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                               QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther);
+}
+
+void CKestrovaneImportApp::OnFileNew()
+{
+    const bool offerDv1 = m_docManager.templateForForm(Dv1Form) != nullptr;
+    const int choice = m_prompt->chooseNewDocument(m_mainFrame.get(), offerDv1);
+    if (choice < 0)
+        return;
+    m_requestedForm = choice;
+    if (DocTemplate* type = m_docManager.templateForForm(choice))
+        m_docManager.newDocument(*type);
+}
+
+void CKestrovaneImportApp::OnFileOpen()
+{
+    m_docManager.promptOpen(m_requestedForm);
+}
+
+void CKestrovaneImportApp::openRecentFile(int index)
+{
+    const QStringList files = m_docManager.recentFiles().files();
+    if (index < 0 || index >= files.size())
+        return;
+    bool unreadable = false;
+    if (!m_docManager.openDocument(files.at(index), &unreadable) && unreadable)
+        m_docManager.recentFiles().remove(files.at(index));
+    emit m_docManager.documentsChanged();
+}
+
+void CKestrovaneImportApp::OnFilePrintSetup()
+{
+    HelpContextScope help(*this, HelpPrintSetup);
+    QPageSetupDialog dialog(&printer(), m_mainFrame.get());
+    dialog.exec();
+}
+
+void CKestrovaneImportApp::OnAppAbout()
+{
+    HelpContextScope help(*this, HelpAbout);
+    CAboutDlg dialog(m_registry.buildDate(), m_mainFrame.get());
+    dialog.exec();
+}
+
+void CKestrovaneImportApp::OnSystemInfo()
+{
+    const SystemInfoReport::Facts facts = SystemInfoReport::gather(m_programDirectory, m_registry.buildDate());
+    Common_DlgInternalInfo dialog(SystemInfoReport::text(facts), m_registry.GetDataDirectory(false),
+                                  m_mainFrame.get());
+    dialog.exec();
+}
+
+void CKestrovaneImportApp::OnHomePage()
+{
+    if (!QDesktopServices::openUrl(HomePage::address()))
+        m_prompt->showMessage(m_mainFrame.get(), HomePage::noBrowserText());
+}

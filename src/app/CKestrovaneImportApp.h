@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "app/CRegeditManagment.h"
+#include "app/DocManager.h"
+
+class AppPrompt;
+class CMainFrame;
+class QPrinter;
+class QTranslator;
+
+// The program: start-up, the document types, the main window, and the
+// commands that belong to no document (new, open, print setup, about box,
+// system information, home page). There is one, reached through instance().
+class CKestrovaneImportApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The date the registry manager records as the program's creation date.
+    static constexpr const char* BuildDate = "Apr  9 2021";
+    // The requested form of the D.V.1 (0..3 are the Einheitspapier sets).
+    static constexpr int Dv1Form = 99;
+
+    explicit CKestrovaneImportApp(QObject* parent = nullptr);
+    ~CKestrovaneImportApp() override;
+
+    static CKestrovaneImportApp* instance();
+
+    // The start-up: settings, document types, desktop registration, the
+    // main window, the field definitions, the first document and the
+    // splash window. arguments are the command line without the program
+    // name. False when the program is to end at once ("-init", or no main
+    // window).
+    bool InitInstance(const QStringList& arguments);
+
+    // "Settings"/"Language" as read at start-up; 1 = English.
+    int language() const { return m_language; }
+    // The folder of the executable, with a trailing "/".
+    QString programDirectory() const { return m_programDirectory; }
+    void setProgramDirectory(const QString& directory);
+
+    // The form chosen last: 0..3 an Einheitspapier form set, 99 the D.V.1.
+    // The new-document chooser sets it, and so does an Einheitspapier view
+    // when it gets the focus.
+    int requestedForm() const { return m_requestedForm; }
+    void setRequestedForm(int form) { m_requestedForm = form; }
+
+    // The help topic of the dialog that is open.
+    int helpContext() const { return m_helpContext; }
+    void setHelpContext(int context) { m_helpContext = context; }
+
+    CRegeditManagment& registry() { return m_registry; }
+    DocManager& docManager() { return m_docManager; }
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    QPrinter& printer();
+
+    // Questions go to the dialogs unless another answerer is set (tests).
+    AppPrompt& prompt() const { return *m_prompt; }
+    void setPrompt(AppPrompt* prompt);
+
+    // Read and write for everybody on a file of the program directory, so
+    // that every user of the machine can work with the shared tables.
+    bool grantWriteAccess(const QString& fileName);
+
+public slots:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void OnSystemInfo();
+    void OnHomePage();
+    // Entry index (0-based) of the recent-file list; an entry whose file
+    // cannot be read any more is dropped from the list.
+    void openRecentFile(int index);
+
+private:
+    void registerDocumentTemplates();
+    void registerWithDesktop();
+    void loadPlatformTranslations();
+
+    int m_language = 0;
+    QString m_programDirectory;
+    int m_requestedForm = 0;
+    int m_helpContext = 0;
+    CRegeditManagment m_registry;
+    DocManager m_docManager;
+    std::unique_ptr<AppPrompt> m_ownPrompt;
+    AppPrompt* m_prompt = nullptr;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QTranslator> m_translator;
+};

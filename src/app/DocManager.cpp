@@ -1,0 +1,230 @@
+#include "app/DocManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStandardPaths>
+
+#include "app/AppDocument.h"
+#include "app/AppPrompt.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/DocTemplate.h"
+#include "app/FileDialogFilters.h"
+#include "app/FormViewInterface.h"
+
+DocManager::DocManager(QObject* parent)
+    : QObject(parent)
+    , m_recent(Settings::RecentFileCount)
+{
+}
+
+DocManager::~DocManager() = default;
+
+void DocManager::addTemplate(std::unique_ptr<DocTemplate> docTemplate)
+{
+    m_templates.push_back(std::move(docTemplate));
+}
+
+QList<DocTemplate*> DocManager::templates() const
+{
+    QList<DocTemplate*> result;
+    for (const auto& t : m_templates)
+        result.append(t.get());
+    return result;
+}
+
+DocTemplate* DocManager::templateForForm(int requestedForm) const
+{
+    const bool dv1 = requestedForm == FileDialogFilters::Dv1Form;
+    for (const auto& t : m_templates) {
+        if ((t->requestedForm() == FileDialogFilters::Dv1Form) == dv1)
+            return t.get();
+    }
+    return nullptr;
+}
+
+DocTemplate* DocManager::templateForFile(const QString& path) const
+{
+    for (const auto& t : m_templates) {
+        if (t->matchesFile(path))
+            return t.get();
+    }
+    return m_templates.empty() ? nullptr : m_templates.front().get();
+}
+
+QList<CChildFrame*> DocManager::frames() const
+{
+    QList<CChildFrame*> result;
+    if (!m_frame)
+        return result;
+    for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(w))
+            result.append(child);
+    }
+    return result;
+}
+
+QList<AppDocument*> DocManager::documents() const
+{
+    QList<AppDocument*> result;
+    for (CChildFrame* f : frames())
+        result.append(&f->document());
+    return result;
+}
+
+AppDocument* DocManager::activeDocument() const
+{
+    if (!m_frame)
+        return nullptr;
+    CChildFrame* child = m_frame->activeChildFrame();
+    return child ? &child->document() : nullptr;
+}
+
+CChildFrame* DocManager::frameOf(const AppDocument* document) const
+{
+    for (CChildFrame* f : frames()) {
+        if (&f->document() == document)
+            return f;
+    }
+    return nullptr;
+}
+
+CChildFrame* DocManager::createFrame(std::unique_ptr<AppDocument> document)
+{
+    DocTemplate& type = document->docTemplate();
+    auto* frame = new CChildFrame(*this, std::move(document));
+    frame->setView(type.createView(frame->document(), frame));
+    m_frame->mdiArea()->addSubWindow(frame);
+    frame->showMaximized();
+    m_frame->mdiArea()->setActiveSubWindow(frame);
+    if (!frame->view().initialUpdate()) {
+        frame->closeWithoutQuestion();
+        return nullptr;
+    }
+    emit documentsChanged();
+    return frame;
+}
+
+AppDocument* DocManager::newDocument(DocTemplate& docTemplate)
+{
+    std::unique_ptr<AppDocument> document = docTemplate.createDocument();
+    document->newDocument();
+    CChildFrame* frame = createFrame(std::move(document));
+    return frame ? &frame->document() : nullptr;
+}
+
+AppDocument* DocManager::openDocument(const QString& path, bool* unreadable)
+{
+    if (unreadable)
+        *unreadable = false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame* f : frames()) {
+        if (!f->document().path().isEmpty() && QFileInfo(f->document().path()) == QFileInfo(absolute)) {
+            m_frame->mdiArea()->setActiveSubWindow(f);
+            return &f->document();
+        }
+    }
+    DocTemplate* type = templateForFile(absolute);
+    if (!type)
+        return nullptr;
+    std::unique_ptr<AppDocument> document = type->createDocument();
+    QString error;
+    if (!document->openDocument(absolute, &error)) {
+        if (unreadable)
+            *unreadable = true;
+        m_prompt->showMessage(m_frame, error);
+        return nullptr;
+    }
+    // A refused file is not remembered: it cannot be opened next time either.
+    if (!document->path().isEmpty())
+        m_recent.add(document->path());
+    CChildFrame* frame = createFrame(std::move(document));
+    return frame ? &frame->document() : nullptr;
+}
+
+AppDocument* DocManager::promptOpen(int requestedForm)
+{
+    const QString path = m_prompt->openFileName(m_frame, FileDialogFilters::forRequestedForm(requestedForm));
+    return path.isEmpty() ? nullptr : openDocument(path);
+}
+
+bool DocManager::saveDocument(AppDocument& document)
+{
+    if (document.path().isEmpty())
+        return saveDocumentAs(document);
+    return saveDocumentTo(document, document.path());
+}
+
+bool DocManager::saveDocumentAs(AppDocument& document)
+{
+    const DocTemplate& type = document.docTemplate();
+    QString proposal = document.path();
+    if (proposal.isEmpty()) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        proposal = QDir(folder).filePath(document.title() + type.extension());
+    }
+    QString path = m_prompt->saveFileName(m_frame, FileDialogFilters::forRequestedForm(document.requestedForm()),
+                                          proposal);
+    if (path.isEmpty())
+        return false;
+    return saveDocumentTo(document, FileDialogFilters::withExtension(path, type.extension()));
+}
+
+bool DocManager::saveDocumentTo(AppDocument& document, const QString& path)
+{
+    if (CChildFrame* frame = frameOf(&document))
+        frame->view().commitEdit();
+    QString error;
+    if (!document.saveDocument(path, &error)) {
+        m_prompt->showMessage(m_frame, error);
+        return false;
+    }
+    m_recent.add(document.path());
+    emit titleChanged(&document);
+    return true;
+}
+
+bool DocManager::saveModified(AppDocument& document)
+{
+    if (CChildFrame* frame = frameOf(&document))
+        frame->view().commitEdit();
+    if (!document.isModified())
+        return true;
+    switch (m_prompt->askSaveChanges(m_frame, document.title())) {
+    case AppPrompt::SaveAnswer::Yes:
+        return saveDocument(document);
+    case AppPrompt::SaveAnswer::No:
+        return true;
+    case AppPrompt::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool DocManager::saveAllModified()
+{
+    for (AppDocument* document : documents()) {
+        if (!saveModified(*document))
+            return false;
+    }
+    return true;
+}
+
+bool DocManager::closeDocument(AppDocument& document)
+{
+    CChildFrame* frame = frameOf(&document);
+    return frame && frame->close();
+}
+
+bool DocManager::closeAllDocuments()
+{
+    // Every question first: a cancel on the third document leaves all of
+    // them open rather than two closed and one asked.
+    if (!saveAllModified())
+        return false;
+    for (CChildFrame* frame : frames())
+        frame->closeWithoutQuestion();
+    emit documentsChanged();
+    return true;
+}

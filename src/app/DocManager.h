@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "app/RecentFileList.h"
+
+class AppDocument;
+class AppPrompt;
+class CChildFrame;
+class CMainFrame;
+class DocTemplate;
+
+// The document types and the open documents: new, open, save, save as and
+// close, with the question before a modified document is closed. Each open
+// document lives in one CChildFrame of the main window.
+class DocManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DocManager(QObject* parent = nullptr);
+    ~DocManager() override;
+
+    void addTemplate(std::unique_ptr<DocTemplate> docTemplate);
+    QList<DocTemplate*> templates() const;
+    // The type of a requested form (0..3 Einheitspapier, 99 D.V.1); null
+    // when the program has no such type.
+    DocTemplate* templateForForm(int requestedForm) const;
+    // The type whose extension the file carries, else the first type (which
+    // then reports a file it does not know).
+    DocTemplate* templateForFile(const QString& path) const;
+
+    void setMainFrame(CMainFrame* frame) { m_frame = frame; }
+    void setPrompt(AppPrompt* prompt) { m_prompt = prompt; }
+    AppPrompt* prompt() const { return m_prompt; }
+    RecentFileList& recentFiles() { return m_recent; }
+
+    QList<CChildFrame*> frames() const;
+    QList<AppDocument*> documents() const;
+    AppDocument* activeDocument() const;
+    CChildFrame* frameOf(const AppDocument* document) const;
+
+    // A new document of the type in a new window; null when its view was
+    // cancelled (no form set chosen).
+    AppDocument* newDocument(DocTemplate& docTemplate);
+    // Opens path, or activates its window when it is open already. A file
+    // that cannot be read is reported, unreadable set and null returned.
+    AppDocument* openDocument(const QString& path, bool* unreadable = nullptr);
+    // The open dialog, then openDocument.
+    AppDocument* promptOpen(int requestedForm);
+
+    // Saves to the document's file, or asks for one when it has none.
+    bool saveDocument(AppDocument& document);
+    bool saveDocumentAs(AppDocument& document);
+    // Saves under path without asking (after the dialog, and for tests).
+    bool saveDocumentTo(AppDocument& document, const QString& path);
+
+    // The question before a modified document goes: Yes saves (false when
+    // saving failed or was cancelled), No discards, Cancel keeps it.
+    bool saveModified(AppDocument& document);
+    // Asks for every modified document in turn; false on the first cancel.
+    bool saveAllModified();
+
+    bool closeDocument(AppDocument& document);
+    // Asks for each modified document first, then closes them all; false
+    // (and nothing closed) when the user cancelled a question.
+    bool closeAllDocuments();
+
+signals:
+    void documentsChanged();
+    // A document got a new file name or title.
+    void titleChanged(AppDocument* document);
+
+private:
+    CChildFrame* createFrame(std::unique_ptr<AppDocument> document);
+
+    std::vector<std::unique_ptr<DocTemplate>> m_templates;
+    CMainFrame* m_frame = nullptr;
+    AppPrompt* m_prompt = nullptr;
+    RecentFileList m_recent;
+};

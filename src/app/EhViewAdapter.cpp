@@ -1,0 +1,128 @@
+#include "app/EhViewAdapter.h"
+
+#include <QAction>
+
+#include "app/AppIcons.h"
+#include "app/CKestrovaneImportApp.h"
+#include "app/EhAppDocument.h"
+#include "view/CEinheitspapierView.h"
+
+namespace {
+
+using V = CEinheitspapierView;
+
+// 0 stands for a separator. Ids the view does not (yet) have are skipped,
+// so commands that come later (printing, form defaults) find their place.
+constexpr int EditCommands[] = {
+    V::Undo, 0, V::Cut, V::Copy, V::Paste, V::SelectAll, V::InsertMode, 0, V::InsertChoice, 0,
+    V::NextField, V::PreviousField, 0, V::FontLarger, V::FontSmaller, V::Bold, 0,
+    V::AlignLeft, V::AlignCenter, V::AlignRight,
+};
+constexpr int ViewCommands[] = {V::ZoomLarger, V::ZoomSmaller};
+constexpr int FormCommands[] = {
+    V::FirstPage, V::PreviousPage, V::NextPage, V::LastPage, 0, V::AddPage, V::RemoveLastPage, 0,
+    V::MoveGoodsPosition, V::Renumber, 0, V::FormSet0, V::FormSet1, V::FormSet2, V::FormSet3, 0,
+    32807 /* form defaults */, 32791 /* margins */,
+};
+constexpr int FileCommands[] = {57607 /* print */, 57609 /* print preview */};
+constexpr int ToolBarCommands[] = {V::Cut, V::Copy, V::Paste};
+
+} // namespace
+
+EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document, QWidget* parent)
+    : m_app(app)
+    , m_document(document)
+    , m_view(new CEinheitspapierView(&document.document(), parent))
+{
+    QObject::connect(m_view, &CEinheitspapierView::statusChanged, m_view,
+                     [this](const QString& page, const QString& mode) {
+                         m_pageText = page;
+                         m_modeText = mode;
+                         if (m_listener)
+                             m_listener();
+                     });
+    QObject::connect(m_view, &CEinheitspapierView::viewActivated, m_view,
+                     [this](int formSet) { m_app.setRequestedForm(formSet); });
+
+    const std::pair<int, AppIcons::Kind> icons[] = {
+        {V::Cut, AppIcons::Cut}, {V::Copy, AppIcons::Copy}, {V::Paste, AppIcons::Paste}};
+    for (const auto& [id, kind] : icons) {
+        if (QAction* a = m_view->action(V::Command(id)); a && a->icon().isNull())
+            a->setIcon(AppIcons::icon(kind));
+    }
+}
+
+EhViewAdapter::~EhViewAdapter() = default;
+
+QWidget* EhViewAdapter::widget()
+{
+    return m_view;
+}
+
+bool EhViewAdapter::initialUpdate()
+{
+    const bool ok = m_view->initialUpdate(m_app.requestedForm());
+    m_pageText = m_view->statusText();
+    m_modeText = m_view->insertModeText();
+    return ok;
+}
+
+void EhViewAdapter::commitEdit()
+{
+    if (m_view)
+        m_view->commitEdit();
+}
+
+QList<QAction*> EhViewAdapter::menuCommands(Menu menu) const
+{
+    auto pick = [this](const auto& ids) {
+        QList<QAction*> result;
+        for (int id : ids) {
+            if (id == 0) {
+                if (!result.isEmpty() && result.constLast())
+                    result.append(nullptr);
+            } else if (QAction* a = m_view->action(V::Command(id))) {
+                result.append(a);
+            }
+        }
+        if (!result.isEmpty() && !result.constLast())
+            result.removeLast();
+        return result;
+    };
+    if (!m_view)
+        return {};
+    switch (menu) {
+    case Menu::File:
+        return pick(FileCommands);
+    case Menu::Edit:
+        return pick(EditCommands);
+    case Menu::View:
+        return pick(ViewCommands);
+    case Menu::Form:
+        return pick(FormCommands);
+    case Menu::ToolBar:
+        return pick(ToolBarCommands);
+    }
+    return {};
+}
+
+QString EhViewAdapter::statusText(StatusPane pane) const
+{
+    return pane == PagePane ? m_pageText : m_modeText;
+}
+
+void EhViewAdapter::setStatusListener(std::function<void()> listener)
+{
+    m_listener = std::move(listener);
+}
+
+void EhViewAdapter::activated()
+{
+    const int formSet = m_document.document().formSet();
+    if (formSet >= 0 && formSet <= 3)
+        m_app.setRequestedForm(formSet);
+    if (m_view) {
+        m_view->updateCommandState();
+        m_view->setFocus();
+    }
+}

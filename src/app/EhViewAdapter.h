@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPointer>
+
+#include "app/FormViewInterface.h"
+
+class CEinheitspapierView;
+class CKestrovaneImportApp;
+class EhAppDocument;
+
+// The Einheitspapier view as the main window sees it: its commands sorted
+// into the menus, its status texts, its first display with the program's
+// form-set choice.
+class EhViewAdapter : public FormViewInterface
+{
+public:
+    EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document, QWidget* parent);
+    ~EhViewAdapter() override;
+
+    CEinheitspapierView* view() const { return m_view; }
+
+    QWidget* widget() override;
+    bool initialUpdate() override;
+    void commitEdit() override;
+    QList<QAction*> menuCommands(Menu menu) const override;
+    QString statusText(StatusPane pane) const override;
+    void setStatusListener(std::function<void()> listener) override;
+    void activated() override;
+
+private:
+    CKestrovaneImportApp& m_app;
+    EhAppDocument& m_document;
+    QPointer<CEinheitspapierView> m_view;
+    QString m_pageText;
+    QString m_modeText;
+    std::function<void()> m_listener;
+};

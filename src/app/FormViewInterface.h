@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QWidget;
+
+// What the main window needs of the view of a document: the widget it puts
+// into the document's window, the commands it lends to the menus while it is
+// active, the texts of the status bar, and the moments when the frame must
+// hand control to it.
+class FormViewInterface
+{
+public:
+    // The menus of the main window that take commands of the active view,
+    // and the tool bar.
+    enum class Menu { File, Edit, View, Form, ToolBar };
+    // Panes of the status bar: the page ("Einheitspapier - Seite 1 von 2")
+    // and the typing mode ("Einfügen" / "Überschreiben").
+    enum StatusPane { PagePane = 1, ModePane = 2 };
+
+    virtual ~FormViewInterface() = default;
+
+    virtual QWidget* widget() = 0;
+
+    // The first display of the document: a refused file is reported and a
+    // missing form set is asked for. False when the user cancelled that
+    // question; the document is then closed again.
+    virtual bool initialUpdate() = 0;
+
+    // Puts the text being typed into the document, so that nothing typed is
+    // missing from a saved file.
+    virtual void commitEdit() = 0;
+
+    // The view's commands for one menu, in menu order; a null entry stands
+    // for a separator.
+    virtual QList<QAction*> menuCommands(Menu menu) const = 0;
+
+    virtual QString statusText(StatusPane pane) const = 0;
+    // Called whenever a status text changes.
+    virtual void setStatusListener(std::function<void()> listener) = 0;
+
+    // The view's window became the active one.
+    virtual void activated() = 0;
+};

@@ -1,0 +1,37 @@
+#include "view/CDlgDeleteEHWarenpositon.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CDlgDeleteEHWarenpositon::CDlgDeleteEHWarenpositon(const QStringList& entries, int index, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Warenposition löschen"));
+    m_list = new QListWidget(this);
+    m_list->addItems(entries);
+    m_list->setCurrentRow(index >= 0 && index < entries.size() ? index : -1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Warenposition, die gelöscht werden soll:"), this));
+    layout->addWidget(m_list);
+    layout->addWidget(new QLabel(QStringLiteral("Diese Funktion kann nicht rückgängig gemacht werden."), this));
+    layout->addWidget(buttons);
+
+    const auto updateOk = [this] { m_ok->setEnabled(selectedIndex() >= 0); };
+    connect(m_list, &QListWidget::currentRowChanged, this, updateOk);
+    updateOk();
+}
+
+int CDlgDeleteEHWarenpositon::selectedIndex() const
+{
+    return m_list->currentRow();
+}

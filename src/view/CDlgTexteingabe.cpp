@@ -1,0 +1,40 @@
+#include "view/CDlgTexteingabe.h"
+
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "view/EditorText.h"
+
+CDlgTexteingabe::CDlgTexteingabe(const QString& text, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Texteingabe"));
+    m_edit = new QPlainTextEdit(this);
+    m_edit->setObjectName(QStringLiteral("text"));
+    m_edit->setPlainText(EditorText::toEditor(text));
+    m_edit->setTabChangesFocus(true);
+    // Three rows, as the stamp line holds.
+    const QFontMetrics fm(m_edit->font());
+    m_edit->setFixedHeight(fm.lineSpacing() * 3 + 2 * m_edit->frameWidth() + 8);
+    m_edit->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('x')) * 40);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    // Enter makes a new row; OK is clicked.
+    ok->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_edit);
+    layout->addWidget(buttons);
+    m_edit->setFocus();
+}
+
+QString CDlgTexteingabe::text() const
+{
+    return EditorText::toStored(m_edit->toPlainText());
+}

@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "view/CQxScrollViewBase.h"
+
+class CEinheitspapierDoc;
+class CQznEditWindow_EHP;
+class EhFocusNavigator;
+class EhViewPrompt;
+class FormPainter;
+class QAction;
+
+// The Einheitspapier on screen: the form drawn at the zoom with every field
+// text, the field editor over the field with the focus, focus movement by
+// keyboard and mouse, and the document commands.
+//
+// Use from the main window:
+//   - Construct with the document (not owned), then call initialUpdate()
+//     once with the program's current form-set choice; when it returns false
+//     the user cancelled the form-set question and the document should close.
+//   - Menus and tool bars: commandActions() lists every command as a QAction
+//     with its German text and shortcuts, in menu order, with separator
+//     actions between groups; action(Command) gives one of them. The actions
+//     belong to this view (shortcut context: the view and its children), so
+//     each open document has its own set and keys reach the focused view.
+//     Their enabled and checked states are kept current by the view.
+//   - Status bar: statusChanged(pageText, modeText) after every change;
+//     pageText is "Einheitspapier - Seite %d von %d", modeText "Einfügen" or
+//     "Überschreiben".
+//   - Saving, printing or anything else that reads the store: call
+//     commitEdit() first (typing goes into the store at once, so this only
+//     makes sure of it).
+//   - documentChanged() fires whenever the view changed the document (and set
+//     its modified flag); viewActivated(formSet) when the user comes back to
+//     this view, so the program can take its form set as the current choice.
+//   - The "Neues Einheitspapier" question comes from setFormSetChooser();
+//     without one, the form set last chosen ("LastEhType") is taken.
+class CEinheitspapierView : public CQxScrollViewBase
+{
+    Q_OBJECT
+
+public:
+    // Command ids, as the menus and the rest of the program know them.
+    enum Command {
+        Copy = 57634,
+        Cut = 57635,
+        Paste = 57637,
+        Undo = 57643,
+        SelectAll = 57642,
+        InsertMode = 32773,
+        NextField = 32775,
+        PreviousField = 32777,
+        FontLarger = 32779,
+        FontSmaller = 32781,
+        Bold = 32783,
+        AlignLeft = 32785,
+        AlignCenter = 32787,
+        AlignRight = 32789,
+        InsertChoice = 32809,
+        NextPage = 32815,
+        PreviousPage = 32816,
+        FirstPage = 32817,
+        LastPage = 32818,
+        AddPage = 32819,
+        Renumber = 32844,
+        FormSet0 = 32846,
+        FormSet1 = 32848,
+        FormSet2 = 32850,
+        FormSet3 = 32852,
+        ZoomLarger = 32866,
+        ZoomSmaller = 32867,
+        MoveGoodsPosition = 32874,
+        DeleteGoodsPosition = 32876,
+        RemoveLastPage = 32878,
+    };
+
+    // The settings section of this view.
+    static constexpr const char* Section = "EHForm_Defaults";
+
+    CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent = nullptr);
+    ~CEinheitspapierView() override;
+
+    CEinheitspapierDoc* document() const { return m_doc; }
+    CQznEditWindow_EHP* editor() const { return m_editor; }
+
+    // First display of the document: reports a refused load, settles the
+    // form set (asking when appFormSet is not 0..3), applies the sender
+    // defaults and the unused-field marks, and puts the focus into field 0
+    // of page 1. False when the user cancelled the form-set question.
+    bool initialUpdate(int appFormSet);
+
+    // Every command in menu order, separators included.
+    QList<QAction*> commandActions() const { return m_actionList; }
+    QAction* action(Command command) const { return m_actions.value(command); }
+    // The entries of the field editor's context menu.
+    QList<QAction*> contextMenuActions() const { return m_contextList; }
+    // Re-reads the enabled and checked state of every command.
+    void updateCommandState();
+
+    void commitEdit();
+
+    int currentPage() const;
+    int currentField() const;
+    int pageCount() const;
+    // The focus move every command, the mouse and the keys use: the rules of
+    // the field left, the automatic numbering, the field's own dialog.
+    // direction: +1 forwards (Tab, page moves, mouse), -1 backwards.
+    bool goToFormField(int field, int page, int direction = +1);
+
+    QString statusText() const;
+    QString insertModeText() const;
+
+    // Asked when a document has no form set: 0..3, or -1 for cancel.
+    using FormSetChooser = std::function<int(QWidget* parent)>;
+    static void setFormSetChooser(FormSetChooser chooser);
+    static FormSetChooser formSetChooser();
+
+signals:
+    void statusChanged(const QString& pageText, const QString& modeText);
+    void documentChanged();
+    void viewActivated(int formSet);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void onZoomChanged() override;
+    void onScrolled() override;
+    void giveFocusToEditor() override;
+
+private:
+    // CEinheitspapierViewCommands.cpp
+    void createActions();
+    QAction* addCommand(Command id, const QString& text, const QList<QKeySequence>& keys = {});
+    void addSeparator(QList<QAction*>& list);
+    void runCommand(Command id);
+    void runFormSet(int formSet);
+    void runAddPage();
+    void runRemoveLastPage();
+    void runMoveGoodsPosition();
+    void runDeleteGoodsPosition();
+    void runInsertChoice();
+    bool insertChoiceAvailable() const;
+    void afterStoreChange();
+
+    // CEinheitspapierView.cpp
+    EhFocusNavigator navigator() const;
+    void layoutView();
+    void runStampInput(int field, int direction);
+    void mousePress(const QPoint& pos);
+    void mouseMove(const QPoint& pos);
+    void markModified();
+    void refreshStatus();
+
+    CEinheitspapierDoc* m_doc;
+    CQznEditWindow_EHP* m_editor = nullptr;
+    std::unique_ptr<EhViewPrompt> m_prompt;
+    QHash<int, QAction*> m_actions;
+    QList<QAction*> m_actionList;
+    QList<QAction*> m_contextList;
+    bool m_inStampInput = false;
+    bool m_overField = false;
+};

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRect>
+#include <QTextEdit>
+
+#include <array>
+#include <cstdint>
+
+#include "view/OneStepUndo.h"
+
+class CQxScrollViewBase;
+class FieldStore;
+class QAction;
+
+// The field editor: one borderless text window that lies over the field
+// with the focus. The user always types here; moving to another field writes
+// the text back into the document's field store and loads the next field's
+// text, rectangle, alignment and font into the same window.
+//
+// Field texts keep their lines joined by CR LF in the store. Every change
+// the user makes goes into the store at once, so nothing typed is lost
+// whatever command or save comes next; loading a field does not count as a
+// change.
+//
+// Rectangles are in pixels from the form's top-left corner at the current
+// zoom; the window is placed at the rectangle minus the view's scroll
+// position.
+class CQxEditWindow : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    CQxEditWindow(CQxScrollViewBase* view, FieldStore& store);
+    ~CQxEditWindow() override;
+
+    FieldStore& store() { return m_store; }
+
+    // --- rectangles ---------------------------------------------------------
+    // 0, or -1 when the index is outside the page kind's fields.
+    int SetFieldRect(int field, const QRect& rect);
+    int GetFieldRect(int field, QRect* rect) const;
+    int SetContFieldRect(int field, const QRect& rect);
+    int GetContFieldRect(int field, QRect* rect) const;
+    QRect fieldRect(int field, int page) const;
+
+    // --- focus --------------------------------------------------------------
+    // Commits the window's text into the current field, then loads field on
+    // page (0: the current page). -1 and nothing changes when the index is
+    // outside the page's fields.
+    int GoToField(int field, int page = 0);
+    // Loads a field without committing the window first: for a caller that
+    // committed and then changed the store itself.
+    int loadField(int field, int page);
+    // The window's text into the store, if the user changed it.
+    void commit();
+    int GetCurrentPage() const { return m_page; }
+    int GetCurrentField() const { return m_field; }
+    // Puts the window over its field again (after scrolling or a new layout).
+    void placeWindow();
+    // Scrolls the view until the window is inside it.
+    void EnsureFieldVisible();
+
+    // --- looks ------------------------------------------------------------
+    void SetColours(const QColor& text, const QColor& background);
+    QColor textColour() const { return m_textColour; }
+    QColor backColour() const { return m_backColour; }
+    // The editor fonts ("EFont0".."EFont4B" of section "Font") for a zoom.
+    void SetupScreenFonts(int zoom, int dpi);
+    QFont editorFont(std::uint16_t attr) const;
+
+    // --- formatting of the current field -------------------------------------
+    bool CanFontLarger() const;
+    bool CanFontSmaller() const;
+    void FontLarger();
+    void FontSmaller();
+    void ToggleBold();
+    bool IsBold() const;
+    void AlignLeft();
+    void AlignCenter();
+    void AlignRight();
+    bool IsAlignLeft() const;
+    bool IsAlignCenter() const;
+    bool IsAlignRight() const;
+
+    // --- text -------------------------------------------------------------
+    QString GetCurrentFieldText();
+    void SetCurrentFieldText(const QString& text);
+    // Puts text at the caret as if typed (a command's insertion).
+    void insertAtCaret(const QString& text);
+
+    bool IsInsertMode() const { return m_insert; }
+    void SetInsertMode(bool insert);
+
+    // --- clipboard and undo -------------------------------------------------
+    void PasteNormalized();
+    void copyText();
+    void cutText();
+    bool canUndoText() const { return m_undo.canUndo(); }
+    void undoText();
+    void selectAllText();
+
+    // The view's commands: their shortcuts reach the view even while the
+    // editor has the keyboard (Ctrl+Z centres, Tab moves on).
+    void setCommandActions(const QList<QAction*>& actions) { m_commands = actions; }
+    // The context menu's entries in order; a separator action separates.
+    void setContextActions(const QList<QAction*>& actions) { m_contextActions = actions; }
+
+signals:
+    // The user changed the text.
+    void textEdited();
+    // The Insert key flipped the insert mode.
+    void insertModeToggled(bool insert);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+    CQxScrollViewBase* view() const { return m_view; }
+
+private:
+    QAction* commandFor(const QKeyEvent* event) const;
+    void typeKey(QKeyEvent* event);
+    void applyFieldLooks(std::uint16_t attr);
+    OneStepUndo::State undoState() const;
+    void onTextChanged();
+    void writeStore();
+    void refresh();
+
+    CQxScrollViewBase* m_view;
+    FieldStore& m_store;
+    int m_field = 0;
+    int m_page = 1;
+    bool m_insert = true;
+    bool m_loading = false;
+    bool m_userChanged = false;
+    QColor m_textColour = Qt::black;
+    QColor m_backColour = Qt::white;
+    QList<QRect> m_firstRects;
+    QList<QRect> m_contRects;
+    std::array<QFont, 5> m_normalFonts;
+    std::array<QFont, 5> m_boldFonts;
+    int m_dpi = 96;
+    int m_zoom = 10;
+    OneStepUndo m_undo;
+    QList<QAction*> m_commands;
+    QList<QAction*> m_contextActions;
+};

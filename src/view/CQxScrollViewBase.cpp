@@ -1,0 +1,165 @@
+#include "view/CQxScrollViewBase.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "app/Profile.h"
+#include "app/ViewZoom.h"
+#include "view/FormZoom.h"
+
+namespace {
+
+// The scroll step of Page Up / Page Down, in logical units.
+constexpr int PageScrollUnits = 700;
+
+} // namespace
+
+CQxScrollViewBase::CQxScrollViewBase(QWidget* parent)
+    : QAbstractScrollArea(parent), m_section(QString::fromLatin1(Settings::SectionSettings))
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void CQxScrollViewBase::loadZoom()
+{
+    ViewZoom::Screen screen;
+    const QScreen* s = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (s) {
+        screen.desktopHeight = s->geometry().height();
+        screen.logicalDpiX = int(s->logicalDotsPerInchX());
+    }
+    screen.windows8OrLater = ViewZoom::runningOnWindows8OrLater();
+    applyZoom(ViewZoom::loadZoom(m_section, screen), false);
+}
+
+void CQxScrollViewBase::setZoom(int zoom)
+{
+    applyZoom(zoom, false);
+}
+
+bool CQxScrollViewBase::canZoomLarger() const
+{
+    return FormZoom::canLarger(m_zoom);
+}
+
+bool CQxScrollViewBase::canZoomSmaller() const
+{
+    return FormZoom::canSmaller(m_zoom);
+}
+
+void CQxScrollViewBase::zoomLarger()
+{
+    if (canZoomLarger())
+        applyZoom(FormZoom::larger(m_zoom), true);
+}
+
+void CQxScrollViewBase::zoomSmaller()
+{
+    if (canZoomSmaller())
+        applyZoom(FormZoom::smaller(m_zoom), true);
+}
+
+void CQxScrollViewBase::applyZoom(int zoom, bool store)
+{
+    if (zoom < 1)
+        zoom = 1;
+    if (store) {
+        // Stored so that the next view, which multiplies by the screen
+        // scale, opens at the zoom shown now.
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const int computed = ViewZoom::screenScale(s ? int(s->logicalDotsPerInchX()) : 0);
+        int scale = Profile::GetProfileInt(QString::fromLatin1(Settings::SectionSettings),
+                                           QString::fromLatin1(Settings::WinFormScaledFactorOv), computed);
+        if (scale <= 0)
+            scale = computed;
+        Profile::WriteProfileInt(m_section, QString::fromLatin1(Settings::ZoomFactor),
+                                 FormZoom::storedFactor(zoom, scale));
+    }
+    m_zoom = zoom;
+    m_layoutValid = false;
+    updateScrollSizes();
+    onZoomChanged();
+    if (store)
+        scrollToPosition(QPoint(0, 0));
+    viewport()->update();
+    emit zoomChanged(m_zoom);
+}
+
+FormMapping CQxScrollViewBase::mapping() const
+{
+    return FormMapping(m_zoom, logicalDpiX());
+}
+
+QPoint CQxScrollViewBase::scrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void CQxScrollViewBase::scrollToPosition(const QPoint& pixels)
+{
+    horizontalScrollBar()->setValue(pixels.x());
+    verticalScrollBar()->setValue(pixels.y());
+}
+
+void CQxScrollViewBase::scrollByUnits(int dx, int dy)
+{
+    const FormMapping m = mapping();
+    const QPoint p = scrollPosition();
+    scrollToPosition(QPoint(p.x() + m.toPixels(dx), p.y() + m.toPixels(dy)));
+}
+
+void CQxScrollViewBase::scrollPage(bool down)
+{
+    scrollByUnits(0, down ? PageScrollUnits : -PageScrollUnits);
+}
+
+void CQxScrollViewBase::wheelScroll(QWheelEvent* event)
+{
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+void CQxScrollViewBase::updateScrollSizes()
+{
+    const FormMapping m = mapping();
+    const QSize doc = m.documentSize(Profile::get(Settings::DocWidth, m_section),
+                                     Profile::get(Settings::DocLength, m_section));
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, doc.width() - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, doc.height() - view.height()));
+    // Steps of 50 and 70 mm of the form at the zoom, lines a tenth of that.
+    horizontalScrollBar()->setPageStep(std::min(view.width(), m.toPixels(50 * m_zoom)));
+    verticalScrollBar()->setPageStep(std::min(view.height(), m.toPixels(70 * m_zoom)));
+    horizontalScrollBar()->setSingleStep(std::max(1, m.toPixels(5 * m_zoom)));
+    verticalScrollBar()->setSingleStep(std::max(1, m.toPixels(7 * m_zoom)));
+}
+
+void CQxScrollViewBase::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        scrollPage(true);
+        break;
+    case Qt::Key_PageUp:
+        scrollPage(false);
+        break;
+    default:
+        giveFocusToEditor();
+        break;
+    }
+}
+
+void CQxScrollViewBase::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollSizes();
+}
+
+void CQxScrollViewBase::scrollContentsBy(int, int)
+{
+    onScrolled();
+    viewport()->update();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+#include "masterdata/CdBaseDocument.h"
+
+// The goods master data in memory: eight columns of texts, one entry per
+// goods record, with a change flag each, kept in a goods table.
+//
+// Column 0 is the description of box 31 (lines separated by CR LF), 1..5 the
+// parts of the goods number of box 33, 6 and 7 the origin codes of box 34.
+// The table stays open from Load until the store is destroyed.
+class CKestrovaneStammDaten
+{
+public:
+    static constexpr int ColumnCount = 8;
+    static constexpr int DescriptionMaxLength = 253;
+    // Layout kinds of the goods table.
+    static constexpr int KindOlder = 2;   // seven description fields, read by position
+    static constexpr int KindCurrent = 3; // WBESCH1 .. LAND2
+    using Values = std::array<QString, ColumnCount>;
+
+    // dataDirectory: the program's data folder, used when a file is set
+    // without a folder.
+    explicit CKestrovaneStammDaten(const QString& dataDirectory = {});
+
+    int GetCount() const { return int(m_changed.size()); }
+    void SetSize(int count);
+    // path = folder (or the data folder when empty) + file name; kinds 2
+    // and 3 only. 0 or -1.
+    int SetFile(const QString& folder, const QString& fileName, int kind);
+    // The goods table of the settings: "StammdatenDatei" split into folder
+    // and name when it is longer than two characters, else the data folder
+    // and the default name of the layout "Stammdaten" selects.
+    int SetFileFromSettings();
+    // 0; -1 when the table cannot be created or opened, -2 when it does not
+    // have the fields of its layout. errorMessage() tells why.
+    int Load();
+    // Writes every changed record back (new ones are appended). 0 or -1.
+    int Save();
+    int GetFilePath(QString& path) const;
+    // Creates an empty goods table of the set kind at the goods path; an
+    // existing file is left untouched and the result is 0.
+    int CreateGoodsTable();
+
+    // The layout of an existing table: 3 when its first eight fields are
+    // the current goods fields, 2 when it has at least fourteen character
+    // fields, 0 for anything else, -1 when it cannot be read.
+    static int DetectKind(const QString& path);
+
+    QString value(int record, int column) const;
+    Values values(int record) const;
+    // Replaces a record's values and marks it changed.
+    void setValues(int record, const Values& values);
+    // Adds a record at the end, marked changed; returns its position.
+    int append(const Values& values);
+    bool isChanged(int record) const { return m_changed.at(record) != 0; }
+    int kind() const { return m_kind; }
+    QString errorMessage() const { return m_error; }
+    CdBaseDocument& table() { return m_table; }
+
+    // The width of each column's field in the current layout.
+    static const std::array<int, ColumnCount>& fieldWidths();
+    static const std::array<const char*, ColumnCount>& fieldNames();
+
+private:
+    bool hasLayout();
+    void readRecord(int position);
+    bool writeRecord(int position);
+
+    QString m_dataDirectory;
+    std::array<QStringList, ColumnCount> m_columns;
+    QByteArray m_changed;
+    // Record number of each position in the table, 0 while not stored yet.
+    // Positions and record numbers part when another program instance
+    // appends to the same table while this one is open.
+    QList<qint64> m_recordNumbers;
+    CdBaseDocument m_table;
+    QString m_path;
+    int m_kind = 0;
+    QString m_error;
+};

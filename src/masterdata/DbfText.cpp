@@ -1,0 +1,163 @@
+#include "masterdata/DbfText.h"
+
+#include "form/Archive.h"
+
+#include <charconv>
+#include <limits>
+
+namespace dbftext {
+
+namespace {
+
+constexpr char kReplacement = char(0xA5);
+
+// The byte for one code point, or kReplacement.
+char encodeCodePoint(char32_t c)
+{
+    if (c < 0x100)
+        return char(c);
+    if (c >= 0x2012 && c <= 0x2015)
+        return '-';
+    if (c >= 0x2018 && c <= 0x201B)
+        return '\'';
+    if ((c >= 0x201C && c <= 0x201F) || c == 0x2033 || c == 0x2034)
+        return '"';
+    if (c == 0x20AC)
+        return 'E';
+    return kReplacement;
+}
+
+template<typename F>
+void forEachCodePoint(QStringView text, F f)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            f(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else {
+            f(char32_t(c.unicode()));
+        }
+    }
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+QByteArray encodeSingleByte(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    forEachCodePoint(text, [&](char32_t c) { out.append(encodeCodePoint(c)); });
+    return out;
+}
+
+bool isRepresentable(QStringView text)
+{
+    bool ok = true;
+    forEachCodePoint(text, [&](char32_t c) {
+        if (c != 0xA5 && encodeCodePoint(c) == kReplacement)
+            ok = false;
+    });
+    return ok;
+}
+
+qsizetype storedLength(QStringView text)
+{
+    const QByteArray bytes = encodeSingleByte(text);
+    qsizetype end = bytes.size();
+    while (end > 0 && bytes.at(end - 1) == ' ')
+        --end;
+    return end;
+}
+
+QString decodeField(QByteArrayView bytes)
+{
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0)
+        end = bytes.size();
+    while (end > 0 && isBlank(bytes.at(end - 1)))
+        --end;
+    return decodeWindows1252(bytes.first(end).toByteArray());
+}
+
+std::int64_t parseInteger(QByteArrayView bytes, int maxChars)
+{
+    const QByteArrayView s = bytes.first(std::min<qsizetype>(bytes.size(), maxChars));
+    qsizetype i = 0;
+    while (i < s.size() && isBlank(s.at(i)))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s.at(i) == '-' || s.at(i) == '+'))
+        negative = s.at(i++) == '-';
+    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; i < s.size() && s.at(i) >= '0' && s.at(i) <= '9'; ++i) {
+        const int digit = s.at(i) - '0';
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+double parseDouble(QByteArrayView bytes, int maxChars)
+{
+    const QByteArrayView s = bytes.first(std::min<qsizetype>(bytes.size(), maxChars));
+    qsizetype start = 0;
+    while (start < s.size() && isBlank(s.at(start)))
+        ++start;
+    auto digits = [&](qsizetype& i) {
+        const qsizetype from = i;
+        while (i < s.size() && s.at(i) >= '0' && s.at(i) <= '9')
+            ++i;
+        return i - from;
+    };
+    qsizetype i = start;
+    const bool plus = i < s.size() && s.at(i) == '+';
+    if (i < s.size() && (s.at(i) == '-' || s.at(i) == '+'))
+        ++i;
+    qsizetype mantissa = digits(i);
+    if (i < s.size() && s.at(i) == '.') {
+        qsizetype j = i + 1;
+        const qsizetype fraction = digits(j);
+        if (mantissa + fraction > 0) {
+            i = j;
+            mantissa += fraction;
+        }
+    }
+    if (mantissa == 0)
+        return 0.0;
+    if (i < s.size() && (s.at(i) == 'e' || s.at(i) == 'E')) {
+        qsizetype j = i + 1;
+        if (j < s.size() && (s.at(j) == '-' || s.at(j) == '+'))
+            ++j;
+        if (digits(j) > 0)
+            i = j;
+    }
+    // from_chars does not take a leading plus sign.
+    const char* first = s.data() + start + (plus ? 1 : 0);
+    double value = 0.0;
+    const auto result = std::from_chars(first, s.data() + i, value, std::chars_format::general);
+    if (result.ec != std::errc())
+        return 0.0;
+    return value;
+}
+
+int parseInteger(QStringView text)
+{
+    QByteArray latin;
+    latin.reserve(std::min<qsizetype>(text.size(), 32));
+    for (qsizetype i = 0; i < text.size() && i < 32; ++i)
+        latin.append(text.at(i).unicode() < 0x80 ? char(text.at(i).unicode()) : 'x');
+    const std::int64_t v = parseInteger(latin, 32);
+    if (v > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return int(v);
+}
+
+} // namespace dbftext

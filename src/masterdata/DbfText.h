@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+
+// Conversions between the program's texts and the bytes of a table field.
+namespace dbftext {
+
+// Wide text to the tables' single-byte character set. Latin-1 characters
+// keep their code; typographic dashes and quotes are folded to their ASCII
+// forms, the euro sign becomes "E", and every other character (one per code
+// point, so a surrogate pair gives one byte) becomes 0xA5.
+QByteArray encodeSingleByte(QStringView text);
+
+// True when encodeSingleByte keeps every character recognisable, i.e. none
+// of them is replaced by 0xA5.
+bool isRepresentable(QStringView text);
+
+// The bytes a text takes in a character field: its single-byte form
+// without the trailing blanks, which the padding supplies anyway.
+qsizetype storedLength(QStringView text);
+
+// A character field as the program shows it: the bytes up to the first NUL
+// (some writers pad with NULs), decoded as Windows-1252, trailing white
+// space removed.
+QString decodeField(QByteArrayView bytes);
+
+// The integer of a numeric field: leading blanks skipped, an optional sign,
+// the digits up to the first other character; 0 when there are none. Only
+// the first maxChars bytes count, and the value saturates instead of
+// overflowing.
+std::int64_t parseInteger(QByteArrayView bytes, int maxChars = 19);
+
+// The number of a numeric field: leading blanks skipped, the longest prefix
+// that is a decimal number (sign, digits, point, digits, exponent); 0 when
+// there is none. Independent of the process locale, never infinite or NaN.
+double parseDouble(QByteArrayView bytes, int maxChars = 29);
+
+// The same integer reading for texts (dates typed by the user).
+int parseInteger(QStringView text);
+
+} // namespace dbftext

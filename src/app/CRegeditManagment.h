@@ -110,6 +110,8 @@ public:
     // desktop entry that opens a document with this program.
     void RegisterDocumentTypes(const QList<ShellDocumentType>& types = ShellDocumentType::programTypes());
     void RegisterOpenCommands(const QList<ShellDocumentType>& types = ShellDocumentType::programTypes());
+    // Removes the program's per-user and machine-wide values, the file type
+    // of extension, and the desktop files (which serve both types at once).
     void Unregister(const QString& extension);
 
 private:

@@ -5,9 +5,10 @@
 // The store has five sections under organisation "Pavo", application
 // "Kestrovane-Import": "Settings", "EHForm_Defaults", "DV1Form_Defaults",
 // "Font" and "Recent File List". The binary field definition tables live
-// under the company "Qzn" (RegeditManagment.h). Read a key with
-// Profile::get(Settings::Key) and write it with Profile::set: nothing keeps a
-// copy, so a fresh store always behaves as the defaults below.
+// under the company "Qzn" (CRegeditManagment.h, FieldDefinitions.h). Read a
+// key with Profile::get(Settings::Key) and write it with Profile::set:
+// nothing keeps a copy, so a fresh store always behaves as the defaults below.
+// Every key also has its line in the Catalogue at the end of this file.
 
 #include <array>
 

@@ -16,6 +16,10 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", (configHome.path() + QStringLiteral("/data")).toLocal8Bit());
     qputenv("HOME", (configHome.path() + QStringLiteral("/home")).toLocal8Bit());
     QDir().mkpath(configHome.path() + QStringLiteral("/home"));
+    // Machine-wide values too: as root, a test would otherwise write to the
+    // real /etc/xdg. Child processes (the command-line tool) inherit this.
+    qputenv("XDG_CONFIG_DIRS", (configHome.path() + QStringLiteral("/system")).toLocal8Bit());
+    QDir().mkpath(configHome.path() + QStringLiteral("/system"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

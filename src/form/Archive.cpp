@@ -1,6 +1,8 @@
 #include "form/Archive.h"
 
 #include <QIODevice>
+#include <QSysInfo>
+#include <QtEndian>
 
 #include <array>
 
@@ -28,13 +30,29 @@ QString decodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
-ArchiveReader::ArchiveReader(QIODevice* device) : m_device(device) {}
+// A file's size does not change while it is read; asking the device for it
+// on every item costs a system call each time.
+ArchiveReader::ArchiveReader(QIODevice* device)
+    : m_device(device), m_size(device->isSequential() ? -1 : device->size())
+{
+}
 
 qint64 ArchiveReader::remaining() const
 {
-    if (m_device->isSequential())
+    if (m_size < 0)
         return m_device->bytesAvailable();
-    return m_device->size() - m_device->pos();
+    return m_size - m_device->pos();
+}
+
+bool ArchiveReader::fixed(char* out, qint64 n)
+{
+    if (!need(n))
+        return false;
+    if (m_device->read(out, n) != n) {
+        m_ok = false;
+        return false;
+    }
+    return true;
 }
 
 bool ArchiveReader::need(qint64 n)
@@ -74,26 +92,26 @@ void ArchiveReader::skip(qint64 n)
 
 std::uint8_t ArchiveReader::u8()
 {
-    const QByteArray b = bytes(1);
-    return b.isEmpty() ? 0 : static_cast<std::uint8_t>(b.at(0));
+    char b[1];
+    return fixed(b, 1) ? static_cast<std::uint8_t>(b[0]) : 0;
 }
 
 std::uint16_t ArchiveReader::u16()
 {
-    const QByteArray b = bytes(2);
-    if (b.size() != 2)
+    char b[2];
+    if (!fixed(b, 2))
         return 0;
-    return std::uint16_t(static_cast<std::uint8_t>(b.at(0)) | (static_cast<std::uint8_t>(b.at(1)) << 8));
+    return std::uint16_t(static_cast<std::uint8_t>(b[0]) | (static_cast<std::uint8_t>(b[1]) << 8));
 }
 
 std::uint32_t ArchiveReader::u32()
 {
-    const QByteArray b = bytes(4);
-    if (b.size() != 4)
+    char b[4];
+    if (!fixed(b, 4))
         return 0;
     std::uint32_t v = 0;
     for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<std::uint8_t>(b.at(i));
+        v = (v << 8) | static_cast<std::uint8_t>(b[i]);
     return v;
 }
 
@@ -124,15 +142,15 @@ QString ArchiveReader::readText(quint64 length, bool wide)
         m_ok = false;
         return {};
     }
-    const QByteArray data = bytes(qint64(byteCount));
-    if (!m_ok)
-        return {};
     if (!wide)
-        return decodeWindows1252(data);
+        return m_ok ? decodeWindows1252(bytes(qint64(byteCount))) : QString();
+    // UTF-16LE goes straight into the string's buffer.
     QString text(qsizetype(length), Qt::Uninitialized);
-    for (quint64 i = 0; i < length; ++i) {
-        text[qsizetype(i)] = QChar(char16_t(static_cast<std::uint8_t>(data.at(qsizetype(2 * i)))
-                                            | (static_cast<std::uint8_t>(data.at(qsizetype(2 * i + 1))) << 8)));
+    if (!fixed(reinterpret_cast<char*>(text.data()), qint64(byteCount)))
+        return {};
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian) {
+        for (QChar& c : text)
+            c = QChar(qFromLittleEndian(c.unicode()));
     }
     return text;
 }

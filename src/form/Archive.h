@@ -45,9 +45,12 @@ public:
 
 private:
     bool need(qint64 n);
+    // Reads exactly n bytes into out.
+    bool fixed(char* out, qint64 n);
     QString readText(quint64 length, bool wide);
 
     QIODevice* m_device;
+    qint64 m_size;  // -1 for a sequential device
     bool m_ok = true;
 };
 

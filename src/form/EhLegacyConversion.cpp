@@ -74,7 +74,12 @@ void convertFirstPage(CEinheitspapierDoc& doc)
     store.setText(69, 1, lines.join(kCrLf));
 }
 
-void convertContinuationPage(CEinheitspapierDoc& doc, int l)
+struct Currencies {
+    QString first;
+    QString second;
+};
+
+void convertContinuationPage(CEinheitspapierDoc& doc, int l, const Currencies& currencies)
 {
     FieldStore& store = doc.store();
     const int page = l + 2;
@@ -103,10 +108,10 @@ void convertContinuationPage(CEinheitspapierDoc& doc, int l)
         }
     }
 
-    const QString currency0 = Profile::get(Settings::WSymbol0);
-    const QString currency1 = Profile::get(Settings::WSymbol1);
-    for (int k = 0; k < 3; ++k)
-        store.setText(kFeld42[k], page, feld42Text(store.text(kGridBase[k] + 1, page), currency0, currency1));
+    for (int k = 0; k < 3; ++k) {
+        store.setText(kFeld42[k], page,
+                      feld42Text(store.text(kGridBase[k] + 1, page), currencies.first, currencies.second));
+    }
 }
 
 // Continuation pages that a 1.10 array reaches, without trailing pages that
@@ -180,8 +185,9 @@ void convert(CEinheitspapierDoc& doc, int continuationPages)
 {
     doc.setContinuationPageCount(continuationPages);
     convertFirstPage(doc);
+    const Currencies currencies{Profile::get(Settings::WSymbol0), Profile::get(Settings::WSymbol1)};
     for (int l = 0; l < continuationPages; ++l)
-        convertContinuationPage(doc, l);
+        convertContinuationPage(doc, l, currencies);
     doc.legacy().clear();
     doc.setModified(true);
 }

@@ -66,7 +66,9 @@ constexpr int FirstDutyHeaderTop = y(39);
 constexpr int FirstDutyHeaderBottom = y(40);
 constexpr int ContUpperHeaderTop = yc(46);
 constexpr int ContUpperHeaderBottom = yc(47);
-constexpr int ContLowerHeaderTop = yc(57);
+// The first position's box 47 (a fixed point) reaches 0.1 mm past line 57,
+// so the grids below start just under it.
+constexpr int ContLowerHeaderTop = yc(57) + 2;
 constexpr int ContLowerHeaderBottom = yc(58);
 // On the right half the summary starts one line higher than the third
 // position, to make room for its title.

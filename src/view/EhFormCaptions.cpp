@@ -122,7 +122,7 @@ QList<Caption> buildFirst()
     // Box captions.
     c << goods.articlePrice << at(1400, 95, "BESTIMMUNGSZOLLSTELLE") << at(645, y(20) + t, "Entladeort")
       << at(194, y(22) + t, "Eingangszollstelle") << at(184, y(59) + t, "PRÜFUNG DURCH DIE BESTIMMUNGSZOLLSTELLE")
-      << at(1102, y(10) + t, "Letztes Her-") << at(1068, y(10) + t + 25, "kunfts-")
+      << at(1104, y(10) + t, "Letztes Her-") << at(1068, y(10) + t + 25, "kunfts-")
       << at(1068, y(10) + t + 50, "land") << at(1280, y(10) + t, "Hand./Erz.") << at(1246, y(10) + t + 25, "Land")
       << at(194, y(16) + t, "Kennzeichen und Staatszugehörigkeit des Beförderungsmittels bei der Ankunft")
       << at(184, y(1) + t, "Versender/Ausführer") << at(1098, y(3) + t, "Vordrucke")
@@ -131,11 +131,11 @@ QList<Caption> buildFirst()
       << at(184, y(7) + t, "Empfänger") << at(1098, y(7) + t, "Verantwortlicher für den Zahlungsverkehr")
       << at(1764, y(10) + t, "G. L. P.") << at(194, y(12) + t, "Anmelder/Vertreter")
       << at(715, y(1) + t, "Nr.") << at(715, y(7) + t, "Nr.") << at(715, y(12) + t, "Nr.")
-      << at(1098, y(12) + t, "Versendungs-/Ausfuhrland") << at(1585, y(12) + t, "Vers./Ausf.L.Code")
-      << at(1814, y(12) + t, "Bestimm.L.Code") << at(1098, y(14) + t, "Ursprungsland")
+      << at(1102, y(12) + t, "Versendungs-/Ausfuhrland") << at(1585, y(12) + t, "Vers./Ausf.L.Code")
+      << at(1814, y(12) + t, "Bestimm.L.Code") << at(1102, y(14) + t, "Ursprungsland")
       << at(1585, y(14) + t, "Bestimmungsland") << at(1204, y(16) + t, "Lieferbedingung")
-      << at(1098, y(16) + t, "Ctr.")
-      << at(188, y(18) + t,
+      << at(1102, y(16) + t, "Ctr.")
+      << at(186, y(18) + t,
             "Kennzeichen und Staatszugehörigkeit des grenzüberschreitenden aktiven Beförderungsmittels")
       << at(1204, y(18) + t, "Währung u. in Rechn. gestellter Gesamtbetr.")
       << at(1682, y(18) + t + 26, "Umrechnungskurs") << at(1915, y(18) + t, "Art des")
@@ -172,7 +172,7 @@ QList<Caption> buildContinuation()
         goods[k] = goodsBlock(EhGrid::ContTop, EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k);
 
     QList<Caption> c;
-    c << at(155, yc(1) - 5, "EUROPÄISCHE UNION") << at(1400, yc(1) - 11, "BESTIMMUNGSSTELLE")
+    c << at(155, yc(1) - 1, "EUROPÄISCHE UNION") << at(1400, yc(1) - 11, "BESTIMMUNGSSTELLE")
       << at(20, 1400, "Empfänger");
     for (int k = 0; k < 3; ++k)
         c << goods[k].articlePrice;

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include "TestSupport.h"
+#include "app/Profile.h"
+#include "form/EhFieldFlags.h"
+#include "form/EhFieldGeometry.h"
+#include "form/FieldStore.h"
+#include "view/FormPainter.h"
+
+using EhFieldFlags::PageKind;
+
+namespace {
+
+// A page drawn at real size, one pixel per 0.1 mm.
+class Drawn
+{
+public:
+    Drawn(const EhFormPage& page, const EhPaintOptions& options)
+        : m_image(2100, 3000, QImage::Format_RGB32)
+    {
+        m_image.fill(Qt::white);
+        QPainter p(&m_image);
+        FormPainter(options).paintPage(p, page);
+    }
+
+    // Bounding box of the pixels that are clearly of a colour.
+    QRect extentOf(const QColor& colour, const QRect& within = QRect()) const
+    {
+        const QRect area = within.isNull() ? m_image.rect() : within & m_image.rect();
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c(line[x]);
+                if (std::abs(c.red() - colour.red()) < 60 && std::abs(c.green() - colour.green()) < 60
+                    && std::abs(c.blue() - colour.blue()) < 60)
+                    box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box;
+    }
+
+private:
+    QImage m_image;
+};
+
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
+
+struct Fixture {
+    FieldStore store{154, 214};
+    EhFormPage page;
+    EhPaintOptions options;
+
+    Fixture()
+    {
+        page.store = &store;
+        page.formSet = 0;
+        page.firstFlags = EhFieldFlags::defaultTable(PageKind::First);
+        page.contFlags = EhFieldFlags::defaultTable(PageKind::Continuation);
+        options.showUnusedMarks = false;
+    }
+    QRect textRect(PageKind kind, int field) const { return FormPainter(options).textRect(kind, field); }
+};
+
+} // namespace
+
+TEST(FormPainter, FieldTextsLieInsideTheirRectanglesAsAligned)
+{
+    Fixture f;
+    f.store.setText(10, 1, QStringLiteral("Muster Spedition GmbH\r\nHafenstraße 12\r\n20457 Hamburg"));
+    f.store.setAttr(10, 1, 3);
+    f.store.setText(16, 1, QStringLiteral("REF-4711"));
+    f.store.setAttr(16, 1, 0x203);                 // right-aligned
+    f.store.setText(25, 1, QStringLiteral("Zentral"));
+    f.store.setAttr(25, 1, 0x103);                 // centred
+    const Drawn d(f.page, f.options);
+
+    const QRect box2 = f.textRect(PageKind::First, 10);
+    const QRect text2 = d.extentOf(Blue, box2.adjusted(-200, -200, 200, 200));
+    ASSERT_FALSE(text2.isEmpty());
+    EXPECT_TRUE(box2.contains(text2)) << text2.x() << "," << text2.y() << " " << text2.width() << "x" << text2.height();
+    EXPECT_GE(text2.left(), box2.left() + 10);     // left text starts 10 units in
+    EXPECT_GT(text2.height(), 2 * 38);             // three lines at step 3
+
+    const QRect box7 = f.textRect(PageKind::First, 16);
+    const QRect text7 = d.extentOf(Blue, box7.adjusted(-100, -20, 100, 20));
+    ASSERT_FALSE(text7.isEmpty());
+    EXPECT_TRUE(box7.contains(text7));
+    EXPECT_LE(box7.right() - text7.right(), 12 + 6);   // ends 12 units before the edge
+    EXPECT_GE(box7.right() - text7.right(), 12);
+
+    const QRect box9 = f.textRect(PageKind::First, 25);
+    const QRect text9 = d.extentOf(Blue, box9);
+    ASSERT_FALSE(text9.isEmpty());
+    EXPECT_NEAR(text9.center().x(), box9.center().x(), 8);
+}
+
+TEST(FormPainter, FlagsColourAndTheContinuationSheet)
+{
+    testsupport::clearSettings();
+    Fixture f;
+    f.store.setText(0, 1, QStringLiteral("IM"));
+    f.store.setText(18, 1, QStringLiteral("Empfänger AG"));
+    EhFieldFlags::setFlag(f.page.firstFlags, 18, 0, EhFieldFlags::NotShown);
+    // The settings colour is 0x00BBGGRR: 0x0000FF is red.
+    Profile::set(Settings::EditTextColor, QString::fromLatin1(Settings::SectionEH), 0x0000FF);
+    EhPaintOptions options = EhPaintOptions::fromSettings(10);
+    options.showUnusedMarks = false;
+    const Drawn d(f.page, options);
+    EXPECT_TRUE(d.extentOf(Blue).isEmpty());
+    EXPECT_FALSE(d.extentOf(QColor(255, 0, 0), f.textRect(PageKind::First, 0)).isEmpty());
+    EXPECT_TRUE(d.extentOf(QColor(255, 0, 0), f.textRect(PageKind::First, 18)).isEmpty());   // flag 0x08
+
+    // A continuation sheet shows box 1 of the first page, and its own texts.
+    f.store.setText(8, 2, QStringLiteral("Versender"));
+    f.page.page = 2;
+    const Drawn c(f.page, f.options);
+    EXPECT_FALSE(c.extentOf(Blue, f.textRect(PageKind::First, 0)).isEmpty());
+    EXPECT_FALSE(c.extentOf(Blue, f.textRect(PageKind::Continuation, 8)).isEmpty());
+    testsupport::clearSettings();
+}
+
+TEST(FormPainter, Box44TextMovesUpAndGivesWayToTheDeadline)
+{
+    Fixture f;
+    const QString longText = QStringLiteral("Vorgelegte Unterlagen N935 und Y901 mit weiteren Angaben zur Sendung");
+    f.store.setText(113, 1, longText);
+    const QRect area = f.textRect(PageKind::First, 113).adjusted(-10, -80, 10, 10);
+    const QRect up = Drawn(f.page, f.options).extentOf(Blue, area);
+
+    f.store.setText(111, 1, QStringLiteral("x"));
+    const QRect kept = Drawn(f.page, f.options).extentOf(Blue, area);
+    ASSERT_FALSE(up.isEmpty());
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_NEAR(kept.top() - up.top(), 50, 2);
+
+    f.store.setText(114, 1, QStringLiteral("31.12."));
+    const QRect deadline = f.textRect(PageKind::First, 114);
+    const QRect aboveDeadline(area.left(), area.top(), area.width(), deadline.top() - area.top());
+    const QRect narrowed = Drawn(f.page, f.options).extentOf(Blue, aboveDeadline);
+    ASSERT_FALSE(narrowed.isEmpty());
+    EXPECT_LT(narrowed.right(), deadline.left() - 2);
+    EXPECT_GT(up.right(), deadline.left());
+}
+
+TEST(FormPainter, CrossRowsAndTheInputTaxCross)
+{
+    Fixture f;
+    f.options.showUnusedMarks = true;
+    const QRect box13 = f.textRect(PageKind::First, 23);   // "Feld 13", marked in every form set
+    EXPECT_FALSE(Drawn(f.page, f.options).extentOf(Black, box13).isEmpty());
+    f.options.showUnusedMarks = false;
+    EXPECT_TRUE(Drawn(f.page, f.options).extentOf(Black, box13).isEmpty());
+
+    const QRect cross(365, 1515, 31, 31);
+    const QRect inner = cross.adjusted(4, 4, -4, -4);
+    EXPECT_TRUE(Drawn(f.page, f.options).extentOf(Black, inner).isEmpty());
+    f.page.inputTax = true;
+    EXPECT_FALSE(Drawn(f.page, f.options).extentOf(Black, inner).isEmpty());
+    f.page.formSet = 2;   // no input-tax box on the simplified declaration
+    EXPECT_TRUE(Drawn(f.page, f.options).extentOf(Black, cross).isEmpty());
+}
+
+TEST(FieldTextPainter, FontsWrappingAndUnknownSizes)
+{
+    testsupport::clearSettings();
+    const FieldFontSet fonts = FieldFontSet::screen(12);
+    // "DFont2" 42 at zoom 12: a cell of 42 units; "DFont0B" is 28, not 30.
+    const QFontMetricsF m2(*fonts.font(2));
+    EXPECT_NEAR(m2.ascent() + m2.descent(), 12 * 42 / 12, 1.0);
+    const QFontMetricsF m0b(*fonts.font(0x10));
+    EXPECT_NEAR(m0b.ascent() + m0b.descent(), 12 * 28 / 12, 1.0);
+    EXPECT_TRUE(fonts.font(0x10)->bold());
+    EXPECT_EQ(fonts.font(5), nullptr);
+    EXPECT_EQ(fonts.font(0x41)->pixelSize(), fonts.font(1)->pixelSize());   // stamp lines: bits 0-3 only
+
+    QImage image(800, 400, QImage::Format_RGB32);
+    QPainter p(&image);
+    const FieldTextPainter text(fonts);
+    const QRect rect(0, 0, 300, 300);
+    const QString words = QStringLiteral("eins zwei drei vier fünf sechs sieben acht neun zehn");
+    const int wrapped = text.draw(p, rect, words, 1);
+    const int single = text.draw(p, rect, words, 1, true);
+    const int oneLine = text.draw(p, rect, QStringLiteral("eins"), 1);
+    EXPECT_EQ(single, oneLine);
+    EXPECT_GT(wrapped, 2 * oneLine);
+    EXPECT_EQ(text.draw(p, rect, QStringLiteral("a\r\nb"), 1), 2 * oneLine);
+    EXPECT_EQ(text.draw(p, rect, QString(), 1), 0);
+
+    // A size step outside 0..4 keeps the font the painter has.
+    QFont before = *fonts.font(4);
+    p.setFont(before);
+    text.draw(p, rect, QStringLiteral("x"), 7);
+    EXPECT_EQ(p.font(), before);
+}

@@ -110,3 +110,8 @@ void CalculatePages(CDV1_Doc& doc)
     }
     doc.setModified();
 }
+
+void FlipFlagDV1_11a()
+{
+    Profile::set(Settings::Flag_DV1_11a, flag11a() ? 0 : 1);
+}

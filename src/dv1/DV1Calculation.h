@@ -9,3 +9,7 @@ class CDV1_Doc;
 // each use. Computes nothing for a document without continuation pages; the
 // document is marked modified either way.
 void CalculatePages(CDV1_Doc& doc);
+
+// Switches the price fields the calculation takes (the hidden key
+// Ctrl+Shift+Alt+F11): a stored 1 becomes 0, anything else 1.
+void FlipFlagDV1_11a();

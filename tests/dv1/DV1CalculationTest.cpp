@@ -116,10 +116,16 @@ TEST_F(DV1Calculation, AlternativePriceFieldsFollowTheSetting)
     EXPECT_EQ(text(30), QStringLiteral("400"));
 
     // Read at each use: flipping it back takes effect on the next run.
-    Profile::set(Settings::Flag_DV1_11a, 2);
+    FlipFlagDV1_11a();
+    EXPECT_EQ(Profile::get(Settings::Flag_DV1_11a), 0);
     CalculatePages(doc);
     EXPECT_EQ(text(53), QStringLiteral("200,00"));
     EXPECT_EQ(text(57), QStringLiteral("400,00"));
+
+    // Any value but 1 counts as off and flips to 1.
+    Profile::set(Settings::Flag_DV1_11a, 7);
+    FlipFlagDV1_11a();
+    EXPECT_EQ(Profile::get(Settings::Flag_DV1_11a), 1);
 }
 
 TEST_F(DV1Calculation, EveryContinuationPageFromItsOwnFields)

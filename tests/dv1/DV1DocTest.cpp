@@ -82,17 +82,6 @@ TEST(DV1Doc, AnswerBoxesFollowThePairRule)
     EXPECT_EQ(doc.answerBoxes(), expected);
 }
 
-TEST(DV1Doc, AnswerBoxListsOfAnotherLengthAreCutOrPadded)
-{
-    CDV1_Doc doc;
-    doc.setAnswerBoxes(QByteArray::fromHex("0101"));
-    EXPECT_TRUE(doc.answerBox(1));
-    EXPECT_FALSE(doc.answerBox(2));
-    doc.setAnswerBoxes(QByteArray(20, 1));
-    EXPECT_TRUE(doc.answerBox(13));
-    EXPECT_EQ(doc.answerBoxes().size(), 14u);
-}
-
 TEST(DV1Doc, AddedPagesGetTheContinuationFormatsUpToTheStoreLimit)
 {
     CDV1_Doc doc;
@@ -105,31 +94,4 @@ TEST(DV1Doc, AddedPagesGetTheContinuationFormatsUpToTheStoreLimit)
         ASSERT_TRUE(doc.AddContinuationPage());
     EXPECT_FALSE(doc.AddContinuationPage());
     EXPECT_EQ(doc.pageCount(), 255);
-}
-
-TEST(DV1Doc, ContinuationLayoutSpreadsFiftySixTextsToSixtyOne)
-{
-    CDV1_Doc doc;
-    doc.oldContinuationTexts().clear();
-    for (int k = 0; k < 2; ++k)
-        for (int i = 0; i < 56; ++i)
-            doc.oldContinuationTexts().append(QStringLiteral("%1:%2").arg(k).arg(i));
-    doc.SetPageCount(3);
-    ASSERT_EQ(doc.oldContinuationTexts().size(), 122);
-    doc.ConvertContinuationLayout();
-    const QList<QString>& t = doc.oldContinuationTexts();
-    for (int k = 0; k < 2; ++k) {
-        auto at = [&](int j) { return t.at(61 * k + j); };
-        auto old = [&](int i) { return QStringLiteral("%1:%2").arg(k).arg(i); };
-        EXPECT_EQ(at(0), old(0));
-        for (int j : {1, 16, 18, 20, 22})
-            EXPECT_TRUE(at(j).isEmpty()) << j;
-        EXPECT_EQ(at(2), old(1));
-        EXPECT_EQ(at(15), old(14));
-        EXPECT_EQ(at(17), old(15));
-        EXPECT_EQ(at(19), old(16));
-        EXPECT_EQ(at(21), old(17));
-        EXPECT_EQ(at(23), old(18));
-        EXPECT_EQ(at(60), old(55));
-    }
 }

@@ -111,7 +111,11 @@ constexpr int kOlderFieldCount = kOlderLines + CKestrovaneStammDaten::ColumnCoun
 
 bool CKestrovaneStammDaten::hasLayout()
 {
-    return characterFields(m_table, m_kind == KindOlder ? kOlderFieldCount : ColumnCount, nullptr);
+    // The current layout is known by its field names, so that an older
+    // table is never written as if it were one.
+    if (m_kind == KindOlder)
+        return characterFields(m_table, kOlderFieldCount, nullptr);
+    return characterFields(m_table, ColumnCount, &fieldNames());
 }
 
 int CKestrovaneStammDaten::DetectKind(const QString& path)

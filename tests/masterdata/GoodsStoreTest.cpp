@@ -179,6 +179,9 @@ TEST(GoodsStore, OlderLayoutIsReadAndWrittenByPosition)
                                                       "4444", "5555", "6", "CH", "07"})
                         + "\x1A");
     EXPECT_EQ(CKestrovaneStammDaten::DetectKind(path), 2);
+    CKestrovaneStammDaten current(dir.path());
+    current.SetFile(QString(), QStringLiteral("ARTIKEL.DBF"), 3);
+    EXPECT_EQ(current.Load(), -2);
     CKestrovaneStammDaten store(dir.path());
     ASSERT_EQ(store.SetFile(QString(), QStringLiteral("artikel.dbf"), 2), 0);
     ASSERT_EQ(store.Load(), 0);

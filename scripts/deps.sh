@@ -25,6 +25,9 @@ kv_install_deps() {
 
 kv_build() {
   local root="$1"
+  # Paths relative to the checkout, so that a second clone (CI) reuses the
+  # compiler cache of the first.
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$root/build" -j"$(nproc)"
 }

@@ -7,7 +7,7 @@ KV_PACKAGES=(
   clang libclang-rt-14-dev
   fonts-liberation poppler-utils
   python3 python3-dbfread python3-dbf
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick shared-mime-info
 )
 
 kv_install_deps() {

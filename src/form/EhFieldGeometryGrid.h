@@ -24,6 +24,14 @@ constexpr int yc(int row) { return rowY(ContTop, row); }
 
 constexpr int FrameRight = x(Columns);
 
+// Where the form leaves the raster: boxes whose captions need a little more
+// room than whole columns give them (box 21's caption is one long line).
+constexpr int Box11Right = 1401;        // boxes 11 | 12
+constexpr int Box15CodeRight = 1782;    // "Vers./Ausf.L.Code" | "Bestimm.L.Code"
+constexpr int Box21Right = x(41);       // boxes 21, 27, 30 | 22, 28
+constexpr int Box22Right = 1699;        // boxes 22 | 23
+constexpr int Box23Right = 1898;        // boxes 23 | 24
+
 // Rows of the goods-position block (box 31 with boxes 32-41 beside it, then
 // box 44 with 46 beside it): first page from line 24, continuation blocks
 // from line 4 every 14 lines.

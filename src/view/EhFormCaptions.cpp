@@ -16,7 +16,8 @@ using EhGrid::yc;
 // that the larger numbers and the captions share one base line.
 constexpr int NumberDrop = 31;
 constexpr int TextDrop = 30;
-constexpr int LinePitch = 23;   // stacked caption lines
+constexpr int LinePitch = 23;      // stacked caption lines
+constexpr int ContBox44Pitch = 21; // box 44 of the continuation sheet is one line lower
 
 Caption at(int cx, int cy, const char* text)
 {
@@ -31,7 +32,7 @@ struct GoodsBlockCaptions {
     Caption articlePrice;     // "42 Artikelpreis"
 };
 
-GoodsBlockCaptions goodsBlock(int pageTop, int firstRow)
+GoodsBlockCaptions goodsBlock(int pageTop, int firstRow, int box44Pitch)
 {
     const auto r = [&](int i) { return EhGrid::rowY(pageTop, firstRow + i); };
     const int n = NumberDrop, t = TextDrop;
@@ -62,12 +63,12 @@ GoodsBlockCaptions goodsBlock(int pageTop, int firstRow)
         at(1204, r(6) + t, "Summarische Anmeldung/Vorpapier"),
         at(1204, r(8) + t, "Besondere Maßeinheit"),
         at(188, r(10) + t, "Besondere"),
-        at(158, r(10) + t + p, "Vermerke/"),
-        at(158, r(10) + t + 2 * p, "Vorgelegte"),
-        at(158, r(10) + t + 3 * p, "Unterlagen/"),
-        at(158, r(10) + t + 4 * p, "Bescheini-"),
-        at(158, r(10) + t + 5 * p, "gungen u. Ge-"),
-        at(158, r(10) + t + 6 * p, "nehmigungen"),
+        at(158, r(10) + t + box44Pitch, "Vermerke/"),
+        at(158, r(10) + t + 2 * box44Pitch, "Vorgelegte"),
+        at(158, r(10) + t + 3 * box44Pitch, "Unterlagen/"),
+        at(158, r(10) + t + 4 * box44Pitch, "Bescheini-"),
+        at(158, r(10) + t + 5 * box44Pitch, "gungen u. Ge-"),
+        at(158, r(10) + t + 6 * box44Pitch, "nehmigungen"),
         at(1479, r(10) + t, "Code B. V."),
         at(1509, r(12) + t, "Statistischer Wert"),
     };
@@ -100,20 +101,21 @@ int beforeTotal(const EhGrid::DutyColumns& cols, int width)
 QList<Caption> buildFirst()
 {
     const int n = NumberDrop, t = TextDrop;
-    const GoodsBlockCaptions goods = goodsBlock(EhGrid::FirstTop, EhGrid::FirstBlockRow);
+    const GoodsBlockCaptions goods = goodsBlock(EhGrid::FirstTop, EhGrid::FirstBlockRow, LinePitch);
     QList<Caption> c;
     c << at(155, 101, "EUROPÄISCHE UNION") << at(1373, 96, "A") << at(1069, 96, "1   A N M E L D U N G");
     // Box numbers 2 to 30.
     c << at(154, y(1) + n, "2") << at(1068, y(3) + n, "3") << at(1221, y(3) + n, "4")
-      << at(1068, y(5) + n, "5") << at(1221, y(5) + n, "6") << at(1449, y(5) + n, "7")
+      << at(1068, y(5) + n, "5") << at(1221, y(5) + n, "6") << at(1451, y(5) + n, "7")
       << at(154, y(7) + n, "8") << at(1068, y(7) + n, "9") << at(1068, y(10) + n, "10")
       << at(1246, y(10) + n, "11") << at(1729, y(10) + n, "13") << at(154, y(12) + n, "14")
-      << at(1068, y(12) + n, "15") << at(1551, y(12) + n, "15") << at(1780, y(12) + n, "17")
+      << at(1068, y(12) + n, "15") << at(1551, y(12) + n, "15") << at(EhGrid::Box15CodeRight + 4, y(12) + n, "17")
       << at(1068, y(14) + n, "16") << at(1551, y(14) + n, "17") << at(154, y(16) + n, "18")
       << at(1068, y(16) + n, "19") << at(1170, y(16) + n, "20") << at(154, y(18) + n, "21")
-      << at(1170, y(18) + n, "22") << at(1678, y(18) + n, "23") << at(1881, y(18) + n, "24")
+      << at(EhGrid::Box21Right + 4, y(18) + n, "22") << at(EhGrid::Box22Right + 4, y(18) + n, "23")
+      << at(EhGrid::Box23Right + 3, y(18) + n, "24")
       << at(154, y(20) + n, "25") << at(383, y(20) + n, "26") << at(611, y(20) + n, "27")
-      << at(1170, y(21) + n, "28") << at(154, y(22) + n, "29") << at(611, y(22) + n, "30");
+      << at(EhGrid::Box21Right + 4, y(21) + n, "28") << at(154, y(22) + n, "29") << at(611, y(22) + n, "30");
     c << goods.numbers;   // 31 ... 46
     c << at(154, y(39) + n, "47") << at(1094, y(39) + n, "48") << at(1551, y(39) + n, "49")
       << at(1094, y(41) + n, "B") << at(154, y(49) + n, "50") << at(1373, y(49) + n, "C")
@@ -123,32 +125,33 @@ QList<Caption> buildFirst()
     c << goods.articlePrice << at(1400, 95, "BESTIMMUNGSZOLLSTELLE") << at(645, y(20) + t, "Entladeort")
       << at(194, y(22) + t, "Eingangszollstelle") << at(184, y(59) + t, "PRÜFUNG DURCH DIE BESTIMMUNGSZOLLSTELLE")
       << at(1104, y(10) + t, "Letztes Her-") << at(1068, y(10) + t + 25, "kunfts-")
-      << at(1068, y(10) + t + 50, "land") << at(1280, y(10) + t, "Hand./Erz.") << at(1246, y(10) + t + 25, "Land")
+      << at(1068, y(10) + t + 50, "land") << at(1278, y(10) + t, "Hand./Erz.") << at(1246, y(10) + t + 25, "Land")
       << at(194, y(16) + t, "Kennzeichen und Staatszugehörigkeit des Beförderungsmittels bei der Ankunft")
       << at(184, y(1) + t, "Versender/Ausführer") << at(1098, y(3) + t, "Vordrucke")
       << at(1251, y(3) + t, "Ladelisten") << at(1098, y(5) + t, "Positionen")
-      << at(1251, y(5) + t, "Packst. insgesamt") << at(1479, y(5) + t, "Bezugsnummer")
+      << at(1249, y(5) + t, "Packst. insgesamt") << at(1481, y(5) + t, "Bezugsnummer")
       << at(184, y(7) + t, "Empfänger") << at(1098, y(7) + t, "Verantwortlicher für den Zahlungsverkehr")
       << at(1764, y(10) + t, "G. L. P.") << at(194, y(12) + t, "Anmelder/Vertreter")
       << at(715, y(1) + t, "Nr.") << at(715, y(7) + t, "Nr.") << at(715, y(12) + t, "Nr.")
-      << at(1102, y(12) + t, "Versendungs-/Ausfuhrland") << at(1585, y(12) + t, "Vers./Ausf.L.Code")
-      << at(1814, y(12) + t, "Bestimm.L.Code") << at(1102, y(14) + t, "Ursprungsland")
+      << at(1102, y(12) + t, "Versendungs-/Ausfuhrland") << at(1583, y(12) + t, "Vers./Ausf.L.Code")
+      << at(EhGrid::Box15CodeRight + 36, y(12) + t, "Bestimm.L.Code") << at(1102, y(14) + t, "Ursprungsland")
       << at(1585, y(14) + t, "Bestimmungsland") << at(1204, y(16) + t, "Lieferbedingung")
       << at(1102, y(16) + t, "Ctr.")
       << at(186, y(18) + t,
             "Kennzeichen und Staatszugehörigkeit des grenzüberschreitenden aktiven Beförderungsmittels")
-      << at(1204, y(18) + t, "Währung u. in Rechn. gestellter Gesamtbetr.")
-      << at(1682, y(18) + t + 26, "Umrechnungskurs") << at(1915, y(18) + t, "Art des")
-      << at(1881, y(18) + t + 26, "Geschäfts") << at(188, y(20) + t, "Verkehrszweig an")
+      << at(EhGrid::Box21Right + 36, y(18) + t, "Währung u. in Rechn. gestellter Gesamtbetr.")
+      << at(EhGrid::Box22Right + 3, y(18) + t + 26, "Umrechnungskurs")
+      << at(EhGrid::Box23Right + 3, y(18) + t + 26, "Art des")
+      << at(EhGrid::Box23Right + 2, y(18) + t + 51, "Geschäfts") << at(188, y(20) + t, "Verkehrszweig an")
       << at(158, y(20) + t + 25, "der Grenze") << at(417, y(20) + t, "Inländischer Ver-")
-      << at(387, y(20) + t + 25, "kehrszweig") << at(1204, y(21) + t, "Finanz- und Bankangaben")
+      << at(387, y(20) + t + 25, "kehrszweig") << at(EhGrid::Box21Right + 36, y(21) + t, "Finanz- und Bankangaben")
       << at(645, y(22) + t, "Warenort");
     c << goods.texts;   // "Packstücke" ... "Statistischer Wert"
     c << at(158, y(49) - 31, "Abgaben-") << at(158, y(49) - 7, "berechnung");
     c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::FirstDutyHeaderBottom);
     c << at(1128, y(39) + t, "Zahlungsaufschub") << at(1585, y(39) + t, "Bezeichnung des Lagers")
       << at(1122, y(41) + t, "ANGABEN FÜR VERBUCHUNGSZWECKE")
-      << at(beforeTotal(EhGrid::LeftDutyColumns, 75), y(49) - 14, "Summe")
+      << at(beforeTotal(EhGrid::LeftDutyColumns, 92), y(49) - 14, "Summe")
       << at(188, y(49) + t, "Hauptverpflichteter") << at(715, y(49) + t, "Nr.")
       << at(1000, y(49) + t, "Unterschrift:") << at(1400, y(49) + t, "ABGANGSZOLLSTELLE")
       << at(158, y(52) + 19, "vertreten durch") << at(158, y(54) - 11, "Ort und Datum:")
@@ -169,7 +172,7 @@ QList<Caption> buildContinuation()
     const int n = NumberDrop;
     std::array<GoodsBlockCaptions, 3> goods;
     for (int k = 0; k < 3; ++k)
-        goods[k] = goodsBlock(EhGrid::ContTop, EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k);
+        goods[k] = goodsBlock(EhGrid::ContTop, EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k, ContBox44Pitch);
 
     QList<Caption> c;
     c << at(155, yc(1) - 1, "EUROPÄISCHE UNION") << at(1400, yc(1) - 11, "BESTIMMUNGSSTELLE")
@@ -190,11 +193,11 @@ QList<Caption> buildContinuation()
     const int upperTotal = EhGrid::dutyTotalTop(EhGrid::ContUpperHeaderBottom) + 35;
     const int lowerTotal = EhGrid::dutyTotalTop(EhGrid::ContLowerHeaderBottom) + 35;
     c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::ContUpperHeaderBottom)
-      << at(beforeTotal(EhGrid::LeftDutyColumns, 245), upperTotal, "Summe erste Position:");
+      << at(beforeTotal(EhGrid::LeftDutyColumns, 262), upperTotal, "Summe erste Position:");
     c << dutyHeadings(EhGrid::RightDutyColumns, EhGrid::ContUpperHeaderBottom)
-      << at(beforeTotal(EhGrid::RightDutyColumns, 255), upperTotal, "Summe zweite Position:");
+      << at(beforeTotal(EhGrid::RightDutyColumns, 268), upperTotal, "Summe zweite Position:");
     c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::ContLowerHeaderBottom)
-      << at(beforeTotal(EhGrid::LeftDutyColumns, 245), lowerTotal, "Summe dritte Position:");
+      << at(beforeTotal(EhGrid::LeftDutyColumns, 262), lowerTotal, "Summe dritte Position:");
     c << dutyHeadings(EhGrid::SummaryDutyColumns, EhGrid::ContLowerHeaderBottom)
       << at(x(37) + 10, lowerTotal, "GS:");
     return c;

@@ -102,31 +102,32 @@ QList<Group> buildFirst()
 
     // Boxes 8 to 17.
     thin.h(y(10), x(36), R);
-    for (int c : {43, 49, 62})
-        thin.v(x(c), y(10), y(12));
+    for (int xx : {x(43), EhGrid::Box11Right, x(62)})
+        thin.v(xx, y(10), y(12));
     thin.h(y(12), L, R);
     thin.h(y(14), x(36), R);
     thin.v(x(55), y(12), y(16));
-    thin.v(x(64), y(12), y(14));
+    thin.v(EhGrid::Box15CodeRight, y(12), y(14));
     dotted.v(x(59), y(12) + 35, y(14));
     dotted.v(x(67), y(12) + 35, y(14));
     thin.h(y(16), L, R);
 
     // Boxes 18 to 30.
     dotted.v(x(28), y(16) + 35, y(18));
-    thin.v(x(40), y(16), y(24));
+    thin.v(x(40), y(16), y(18));
+    thin.v(EhGrid::Box21Right, y(18), y(24));
     dotted.v(x(48), y(16) + 35, y(18));
     thin.h(y(18), L, R);
     dotted.v(x(30), y(18) + 35, y(20));
-    thin.h(y(20), L, x(40));
-    thin.v(x(60), y(18), y(21));
-    thin.v(x(68), y(18), y(21));
-    dotted.v(x(45), y(18) + 35, y(21));
-    dotted.v(1940, y(20) - 25, y(21));
-    thin.h(y(21), x(40), R);
+    thin.h(y(20), L, EhGrid::Box21Right);
+    thin.v(EhGrid::Box22Right, y(18), y(21));
+    thin.v(EhGrid::Box23Right, y(18), y(21));
+    dotted.v(x(46), y(18) + 35, y(21));
+    dotted.v(1952, y(21) - 41, y(21));
+    thin.h(y(21), EhGrid::Box21Right, R);
     thin.v(x(9), y(20), y(22));
     thin.v(x(18), y(20), y(24));
-    thin.h(y(22), L, x(40));
+    thin.h(y(22), L, EhGrid::Box21Right);
     thick.h(y(24), L, R);
 
     // The goods position, then box 47 with 48, 49 and B.

@@ -50,8 +50,8 @@ QString laidOutText(const QString& text, bool singleLine)
 FieldFontSet::FieldFontSet(const std::array<int, Sizes>& normalHeights, const std::array<int, Sizes>& boldHeights)
 {
     for (int k = 0; k < Sizes; ++k) {
-        m_normal[k] = cellHeightFont(normalHeights[k], 400);
-        m_bold[k] = cellHeightFont(boldHeights[k], 700);
+        m_normal[k] = fineFont(normalHeights[k], 400);
+        m_bold[k] = fineFont(boldHeights[k], 700);
     }
 }
 
@@ -88,11 +88,31 @@ QFont FieldFontSet::cellHeightFont(int cellHeight, int weight)
     return f;
 }
 
+void FieldFontSet::drawOnCellBottom(QPainter& painter, const QPointF& pos, const QFont& font, const QString& text)
+{
+    painter.save();
+    painter.translate(pos);
+    painter.scale(1.0 / TextScale, 1.0 / TextScale);
+    painter.setFont(font);
+    painter.drawText(QPointF(0, -QFontMetricsF(font).descent()), text);
+    painter.restore();
+}
+
 int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
                            bool singleLine) const
 {
-    if (const QFont* f = m_fonts.font(attr))
-        painter.setFont(*f);
+    if (const QFont* f = m_fonts.font(attr)) {
+        m_current = *f;
+        m_hasCurrent = true;
+    } else if (!m_hasCurrent) {
+        // Nothing drawn yet: the painter's own font, at the finer scale.
+        m_current = painter.font();
+        if (m_current.pixelSize() > 0)
+            m_current.setPixelSize(m_current.pixelSize() * TextScale);
+        else
+            m_current.setPointSizeF(m_current.pointSizeF() * TextScale);
+        m_hasCurrent = true;
+    }
     if (text.isEmpty())
         return 0;
 
@@ -116,10 +136,9 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
 
     QTextOption option(align);
     option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WordWrap);
-    QTextLayout layout(laidOutText(text, singleLine), painter.font());
+    QTextLayout layout(laidOutText(text, singleLine), m_current);
     layout.setTextOption(option);
-    layout.setCacheEnabled(true);
-    const double width = std::max(0, right - left);
+    const double width = double(std::max(0, right - left)) * TextScale;
     double height = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -129,6 +148,11 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
         height += line.height();
     }
     layout.endLayout();
-    layout.draw(&painter, QPointF(left, rect.top()));
+    painter.save();
+    painter.translate(left, rect.top());
+    painter.scale(1.0 / TextScale, 1.0 / TextScale);
+    layout.draw(&painter, QPointF(0, 0));
+    painter.restore();
+    height /= TextScale;
     return int(std::ceil(height));
 }

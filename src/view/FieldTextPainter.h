@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -9,9 +10,17 @@
 
 class QPainter;
 
+// Text is laid out in units ten times finer than the drawing units: glyph
+// advances are whole numbers at a font's size, and at the small sizes of the
+// form that rounding would widen every caption and move the line breaks of
+// the field texts. Fonts are made at TextScale times their size and drawn
+// through a painter scaled by 1 / TextScale.
+constexpr int TextScale = 10;
+
 // One of the field editor's font sets: five sizes, normal and bold, all
 // "Arial". Heights are cell heights (ascent plus descent) in the painter's
-// logical units, as the form's font settings give them.
+// logical units, as the form's font settings give them; the fonts themselves
+// are TextScale times as large.
 class FieldFontSet
 {
 public:
@@ -26,13 +35,17 @@ public:
     // (factor: the printer font factor in percent).
     static FieldFontSet print(int factorPercent);
 
-    // The font a field's attribute word chooses (size step in bits 0-3, bold
-    // in bit 4), or nullptr when the size step is outside 0..4.
+    // The (fine) font a field's attribute word chooses (size step in bits
+    // 0-3, bold in bit 4), or nullptr when the size step is outside 0..4.
     const QFont* font(std::uint16_t attr) const;
 
     // "Arial" of a cell height in logical units and a weight in the usual
     // 100..900 scale.
     static QFont cellHeightFont(int cellHeight, int weight);
+    // The same font TextScale times as large, for drawOnCellBottom().
+    static QFont fineFont(int cellHeight, int weight) { return cellHeightFont(cellHeight * TextScale, weight); }
+    // Draws text with a fine font, the bottom of its text cell at pos.
+    static void drawOnCellBottom(QPainter& painter, const QPointF& pos, const QFont& font, const QString& text);
 
 private:
     std::array<QFont, Sizes> m_normal;
@@ -48,7 +61,8 @@ public:
     explicit FieldTextPainter(const FieldFontSet& fonts) : m_fonts(fonts) {}
 
     // Draws text at the top of rect (painter units) in the painter's pen:
-    // the field's font (a size step outside 0..4 keeps the painter's font),
+    // the field's font (a size step outside 0..4 keeps the font of the field
+    // drawn before, as a device context keeps the font selected into it),
     // word wrap at the rectangle's width unless singleLine, line breaks kept,
     // nothing clipped. Left-aligned text starts 10 units right of the left
     // edge; right-aligned text ends 12 units left of the right edge.
@@ -58,4 +72,6 @@ public:
 
 private:
     const FieldFontSet& m_fonts;
+    mutable QFont m_current;
+    mutable bool m_hasCurrent = false;
 };

@@ -57,9 +57,9 @@ FormPainter::FormPainter(const EhPaintOptions& options)
     : m_options(options)
     , m_fonts(FieldFontSet::screen(options.zoom))
     , m_text(m_fonts)
-    , m_titleFont(FieldFontSet::cellHeightFont(4 * options.zoom, 800))
-    , m_numberFont(FieldFontSet::cellHeightFont(3 * options.zoom, 400))
-    , m_captionFont(FieldFontSet::cellHeightFont(8 * options.zoom / 3, 400))
+    , m_titleFont(FieldFontSet::fineFont(4 * options.zoom, 800))
+    , m_numberFont(FieldFontSet::fineFont(3 * options.zoom, 400))
+    , m_captionFont(FieldFontSet::fineFont(8 * options.zoom / 3, 400))
 {
 }
 
@@ -182,11 +182,7 @@ void FormPainter::paintCaptions(QPainter& painter, PageKind kind, int formSet) c
     const auto draw = [&](const EhFormCaptions::Caption& c, const QFont& font) {
         if (c.text.isEmpty())
             return;
-        painter.setFont(font);
-        // The point is the bottom of the text cell: the base line lies one
-        // descent above it.
-        const QFontMetricsF m(font);
-        painter.drawText(QPointF(scaled(c.pos.x()), scaled(c.pos.y()) - m.descent()), c.text);
+        FieldFontSet::drawOnCellBottom(painter, QPointF(scaled(c.pos.x()), scaled(c.pos.y())), font, c.text);
     };
     if (kind == PageKind::First) {
         const QList<EhFormCaptions::Caption>& c = EhFormCaptions::firstPage();
@@ -287,14 +283,14 @@ void FormPainter::paintFieldOutlines(QPainter& painter, PageKind kind) const
     painter.save();
     painter.setBrush(Qt::NoBrush);
     const QPen outline = pen(painter, QColor(200, 0, 160), ThinPen);
-    QFont numberFont = FieldFontSet::cellHeightFont(std::max(1, 2 * m_options.zoom), 400);
-    painter.setFont(numberFont);
-    const QFontMetricsF m(numberFont);
+    const int numberHeight = std::max(1, 2 * m_options.zoom);
+    const QFont numberFont = FieldFontSet::fineFont(numberHeight, 400);
+    painter.setPen(outline);
     for (int i = 0; i < EhFieldGeometry::rowCount(kind); ++i) {
         const EhRect r = EhFieldGeometry::screenRect(kind, i).scaled(m_options.zoom);
-        painter.setPen(outline);
         painter.drawRect(QRectF(r.left, r.top, r.width(), r.height()));
-        painter.drawText(QPointF(r.left + 3, r.top + m.ascent()), QString::number(i));
+        FieldFontSet::drawOnCellBottom(painter, QPointF(r.left + 3, r.top + numberHeight), numberFont,
+                                       QString::number(i));
     }
     painter.restore();
 }

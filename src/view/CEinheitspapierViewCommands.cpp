@@ -14,6 +14,7 @@
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhPositionChoice.h"
+#include "view/EhPrintController.h"
 #include "view/EhViewPrompt.h"
 
 namespace {
@@ -108,6 +109,11 @@ void CEinheitspapierView::createActions()
     addSeparator(m_actionList);
     addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"));
     addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
+    // Printing
+    for (QAction* a : (new EhPrintController(*this))->actions()) {
+        m_actions.insert(a->data().toInt(), a);
+        m_actionList.append(a);
+    }
 
     // The field editor's context menu.
     m_contextList << action(InsertChoice);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class CEinheitspapierDoc;
+class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
+struct EhFormPage;
+struct EhPrintSetup;
+
+// Printing whole sheets: the print layer on printers, PDF writers and the
+// preview, with or without the form picture under the texts.
+namespace EhPrintJob {
+
+// What lies under the printed texts.
+enum class Backdrop {
+    None,        // the pre-printed sheet: texts and marks only
+    FaintForm,   // the preview: a pale picture of the form
+    Form,        // an export: the form as the program draws it
+};
+
+// One page of a document with the field flags the program works with, the
+// unused-field marks of its form set included when they are switched on.
+EhFormPage pageOf(const CEinheitspapierDoc& doc, int page);
+
+// Makes the painter's unit 0.1 mm of the device, from the top-left corner
+// of its paint area.
+void useSheetUnits(QPainter& painter, const QPaintDevice& device);
+
+// One sheet in sheet units: the backdrop, then the print layer.
+void paintSheet(QPainter& painter, const EhFormPage& page, const EhPrintSetup& setup, Backdrop backdrop);
+
+// What the printer gets: the page copies times, one sheet per copy, with
+// the margins and corrections of the store. False when the device refused
+// to start or to take a further sheet.
+bool printCopies(QPagedPaintDevice& device, const EhFormPage& page, int copies);
+
+// The filled form for mail and archive: every page of the document as the
+// form with its texts laid out as printed, without the printer's margins
+// and corrections, one A4 page each. False with a message when the file
+// cannot be written.
+bool exportPdf(const CEinheitspapierDoc& doc, const QString& path, QString* error = nullptr);
+
+} // namespace EhPrintJob

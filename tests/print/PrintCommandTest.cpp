@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <functional>
+#include <memory>
+
+#include "PdfWords.h"
+#include "TestSupport.h"
+#include "app/FieldDefinitions.h"
+#include "app/Profile.h"
+#include "form/CEinheitspapierDoc.h"
+#include "view/CDlgDrucken.h"
+#include "view/CEinheitspapierView.h"
+#include "view/Common_DlgMargin02.h"
+#include "view/Common_DlgMargin02_Page.h"
+#include "view/EhPrintController.h"
+#include "view/EhPrintPreviewDialog.h"
+
+namespace {
+
+const QString Eh = QString::fromLatin1(Settings::SectionEH);
+
+// An open Einheitspapier view whose print commands print into a PDF, with
+// the dialogs answered by the test.
+class PrintCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::clearSettings();
+        FieldDefinitions::live().resetToDefaults();
+        doc = std::make_unique<CEinheitspapierDoc>();
+        doc->deleteContents();
+        view = std::make_unique<CEinheitspapierView>(doc.get());
+        ASSERT_TRUE(view->initialUpdate(0));
+        doc->store().setText(10, 1, QStringLiteral("Absender"));
+        doc->store().setText(11, 2, QStringLiteral("Ware"));
+
+        pdf = dir.file(QStringLiteral("druck.pdf"));
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+
+        EhPrintController::Environment& env = EhPrintController::environment();
+        env.printer = [this]() -> QPrinter& { return *printer; };
+        env.selectPrinter = [this](QWidget*, const QString& name) {
+            selected.append(name);
+            return true;
+        };
+        env.message = [this](QWidget*, const QString& text) { messages.append(text); };
+        env.printSetup = [this](QWidget*, QPrinter&) { ++setups; };
+        env.runDialog = [this](QDialog& d) {
+            dialogs.append(d.metaObject()->className());
+            return answer ? answer(d) : int(QDialog::Rejected);
+        };
+    }
+
+    void TearDown() override
+    {
+        EhPrintController::resetEnvironment();
+        view.reset();
+        doc.reset();
+        FieldDefinitions::live().resetToDefaults();
+    }
+
+    void run(int command) { view->action(CEinheitspapierView::Command(command))->trigger(); }
+
+    // Answers the print dialog with a page, copies and the check box.
+    static int choose(QDialog& d, int page, const QString& copies, bool reuse)
+    {
+        auto* print = qobject_cast<CDlgDrucken*>(&d);
+        if (!print)
+            return QDialog::Rejected;
+        print->prepare();
+        print->pageBox()->setCurrentIndex(page - 1);
+        print->copiesEdit()->setText(copies);
+        print->reuseBox()->setChecked(reuse);
+        print->accept();
+        return print->result();
+    }
+
+    testsupport::TempDir dir;
+    QString pdf;
+    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<CEinheitspapierDoc> doc;
+    std::unique_ptr<CEinheitspapierView> view;
+    std::function<int(QDialog&)> answer;
+    QStringList dialogs;
+    QStringList selected;
+    QStringList messages;
+    int setups = 0;
+};
+
+} // namespace
+
+TEST_F(PrintCommand, ViewLendsItsPrintCommands)
+{
+    for (int id : {EhPrintController::Print, EhPrintController::PrintSetup, EhPrintController::PrintPreview,
+                   EhPrintController::Margins, EhPrintController::ExportPdf})
+        EXPECT_TRUE(view->action(CEinheitspapierView::Command(id))) << id;
+    EXPECT_EQ(view->action(CEinheitspapierView::Command(EhPrintController::Margins))->text(),
+              QStringLiteral("&Ränder..."));
+}
+
+TEST_F(PrintCommand, ChosenSheetPrintedOncePerCopyAfterTheMargins)
+{
+    answer = [](QDialog& d) {
+        if (qobject_cast<Common_DlgMargin02*>(&d))
+            return int(QDialog::Rejected);   // the print goes on all the same
+        return choose(d, 2, QStringLiteral("3"), true);
+    };
+    run(EhPrintController::Print);
+    EXPECT_EQ(dialogs, (QStringList{QStringLiteral("Common_DlgMargin02"), QStringLiteral("CDlgDrucken")}));
+    const PdfText text = readPdfText(pdf);
+    EXPECT_EQ(text.pages, 3);
+    EXPECT_FALSE(text.find(QStringLiteral("Absender")));
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(text.find(QStringLiteral("Ware"), page));
+    EXPECT_EQ(Profile::get(Settings::ReUsePrn, Eh), 1);
+    EXPECT_TRUE(messages.isEmpty());
+
+    // Without the margins dialog when the user said so; Cancel prints nothing.
+    Profile::set(Settings::ShowMarginDlgEH, 1);
+    dialogs.clear();
+    QFile::remove(pdf);
+    answer = nullptr;
+    run(EhPrintController::Print);
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("CDlgDrucken")});
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintCommand, PrinterSelectionForgetsTheRememberedPrinter)
+{
+    Profile::set(Settings::ShowMarginDlgEH, 1);
+    Profile::set(Settings::Printer, Eh, QStringLiteral("Buero-Laser"));
+    Profile::set(Settings::ReUsePrn, Eh, 1);
+    int round = 0;
+    bool presetReuse = false;
+    answer = [&](QDialog& d) {
+        auto* print = qobject_cast<CDlgDrucken*>(&d);
+        if (!print)
+            return int(QDialog::Rejected);
+        if (++round == 1) {
+            print->prepare();
+            presetReuse = print->reuseBox()->isChecked();
+            print->setupButton()->click();
+        }
+        return print->result();
+    };
+    run(EhPrintController::Print);
+    EXPECT_TRUE(presetReuse);
+    EXPECT_EQ(selected, QStringList{QStringLiteral("Buero-Laser")});
+    EXPECT_EQ(setups, 1);
+    // The command started again, now without a remembered printer.
+    EXPECT_EQ(round, 2);
+    EXPECT_EQ(Profile::get(Settings::Printer, Eh), QStringLiteral("@"));
+    EXPECT_EQ(Profile::get(Settings::ReUsePrn, Eh), 0);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintCommand, MarginsCommandWritesOnOkOnly)
+{
+    answer = [](QDialog& d) {
+        auto* margins = qobject_cast<Common_DlgMargin02*>(&d);
+        margins->page(1)->findChild<QAbstractButton*>(QStringLiteral("moveR"))->click();
+        return int(QDialog::Rejected);
+    };
+    run(EhPrintController::Margins);
+    EXPECT_FALSE(Profile::HasProfileValue(Eh, QStringLiteral("Left_Margin2_EH")));
+
+    answer = [](QDialog& d) {
+        auto* margins = qobject_cast<Common_DlgMargin02*>(&d);
+        margins->page(1)->findChild<QAbstractButton*>(QStringLiteral("moveR"))->click();
+        margins->accept();
+        return margins->result();
+    };
+    run(EhPrintController::Margins);
+    EXPECT_EQ(Profile::get(Settings::Left_Margin2_EH), 5);
+    for (const char* key : {"Left_Margin_EH", "Top_Margin_EH", "Top_Margin2_EH", "ShowMarginDlgEH"})
+        EXPECT_TRUE(Profile::HasProfileValue(Eh, QLatin1String(key))) << key;
+}
+
+TEST_F(PrintCommand, PreviewAndExport)
+{
+    // The preview paints every page; "Drucken..." hands over to printing.
+    EhPrintPreviewDialog preview(*doc, *printer, 2);
+    QPrinter pages(QPrinter::HighResolution);
+    const QString previewPdf = dir.file(QStringLiteral("vorschau.pdf"));
+    pages.setOutputFormat(QPrinter::PdfFormat);
+    pages.setOutputFileName(previewPdf);
+    preview.paintPages(&pages);
+    const PdfText shown = readPdfText(previewPdf);
+    EXPECT_EQ(shown.pages, 2);
+    EXPECT_TRUE(shown.find(QStringLiteral("Absender"), 1));
+    // The pale form lies under the texts: its captions are there too.
+    EXPECT_TRUE(shown.find(QStringLiteral("Empfänger"), 2));
+
+    const QString exported = dir.file(QStringLiteral("export.pdf"));
+    EhPrintController::environment().pdfFileName = [&](QWidget*, const QString&) { return exported; };
+    run(EhPrintController::ExportPdf);
+    const PdfText archive = readPdfText(exported);
+    ASSERT_EQ(archive.pages, 2);
+    // The form at the page's corner, Feld 2 in its box at 16.0 mm.
+    const PdfWord* sender = archive.find(QStringLiteral("Absender"), 1);
+    ASSERT_TRUE(sender);
+    EXPECT_NEAR(sender->left, 16.0 + 1.0, 0.3);
+    EXPECT_TRUE(messages.isEmpty());
+
+    EhPrintController::environment().pdfFileName = [&](QWidget*, const QString&) {
+        return dir.file(QStringLiteral("fehlt/x.pdf"));
+    };
+    run(EhPrintController::ExportPdf);
+    EXPECT_EQ(messages.size(), 1);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include "PdfWords.h"
+#include "TestSupport.h"
+#include "app/FieldDefinitions.h"
+#include "app/Profile.h"
+#include "form/CEinheitspapierDoc.h"
+#include "form/FieldStore.h"
+#include "view/EhPrintJob.h"
+#include "view/FormPainter.h"
+
+// A fresh store, the built-in field definitions, and a document of form set 0
+// with two pages.
+class PrintFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::clearSettings();
+        FieldDefinitions::live().resetToDefaults();
+        doc.deleteContents();
+        doc.setFormSet(0);
+    }
+
+    void TearDown() override { FieldDefinitions::live().resetToDefaults(); }
+
+    void setText(int field, int page, const QString& text, std::uint16_t align = FieldStore::AlignLeft)
+    {
+        doc.store().setText(field, page, text);
+        doc.store().setAlignment(field, page, FieldStore::Alignment(align));
+    }
+
+    // What the printer gets for a page, as a PDF whose page is the
+    // printable area.
+    PdfText print(int page, int copies = 1)
+    {
+        const QString path = dir.file(QStringLiteral("print%1.pdf").arg(++m_files));
+        {
+            QPdfWriter writer(path);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setResolution(1200);
+            EXPECT_TRUE(EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page), copies));
+        }
+        return readPdfText(path);
+    }
+
+    testsupport::TempDir dir;
+    CEinheitspapierDoc doc;
+
+private:
+    int m_files = 0;
+};

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTranslator>
 
 #include "app/CAboutDlg.h"
@@ -113,6 +114,10 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
     FieldDefinitions::live().load(m_registry);
 
     // The window comes first so the chooser and any message stand over it.
+    // Without a window manager (a bare X server) maximising is a wish nobody
+    // grants, so the window takes the screen's free area itself.
+    if (const QScreen* screen = m_mainFrame->screen())
+        m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
     if (!arguments.isEmpty()) {
         for (const QString& path : arguments)

@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -23,6 +24,8 @@
 #include "app/DocManager.h"
 #include "app/FormViewInterface.h"
 #include "app/StringTable.h"
+#include "view/EhPrintController.h"
+#include "view/PrintSettingsCommands.h"
 
 namespace {
 
@@ -44,6 +47,9 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     createMenus();
     createToolBar();
     createStatusBar();
+    // The document windows print on the program's printer.
+    EhPrintController::environment().printer = [&app]() -> QPrinter& { return app.printer(); };
+    EhPrintController::environment().selectPrinter = [this](QWidget*, const QString& name) { return selectPrinter(name); };
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::activeWindowChanged);
     connect(&m_app.docManager(), &DocManager::titleChanged, this, [this](AppDocument* document) {
@@ -68,13 +74,22 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     idle->start();
 
     resize(1200, 900);
+    fillViewMenus();
     updateRecentFiles();
     updateCommandUi();
 }
 
 CMainFrame::~CMainFrame()
 {
+    EhPrintController::resetEnvironment();
     qApp->removeEventFilter(this);
+    // The document windows go while this object is still whole: closing
+    // them changes the active window, which must not reach half a frame.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    disconnect(&m_app.docManager(), nullptr, this, nullptr);
+    m_shownFrame = nullptr;
+    m_lentActions.clear();
+    qDeleteAll(m_mdi->subWindowList());
 }
 
 QAction* CMainFrame::addCommand(const QString& name, const QString& text, const QKeySequence& shortcut)
@@ -151,6 +166,7 @@ void CMainFrame::createMenus()
     m_fileMenu->addAction(command(QStringLiteral("fileSaveAs")));
     m_viewFileAnchor = m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("filePrintSetup")));
+    PrintSettingsCommands::install(*this, *m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
     m_fileMenu->addActions(m_recentActions);
     m_fileMenu->addSeparator();
@@ -332,8 +348,14 @@ void CMainFrame::updateCommandUi()
 
 void CMainFrame::updateTitle()
 {
-    const QString app = StringTable::text(StringTable::ApplicationTitleFrame);
-    setWindowTitle(m_shownFrame ? app + QStringLiteral(" - ") + m_shownFrame->document().title() : app);
+    // A maximised document window adds " - [name]" to the title itself.
+    QString title = StringTable::text(StringTable::ApplicationTitleFrame);
+    if (m_shownFrame && !m_shownFrame->isMaximized())
+        title += QStringLiteral(" - ") + m_shownFrame->document().title();
+    if (title != m_titleBase) {
+        m_titleBase = title;
+        setWindowTitle(title);
+    }
 }
 
 void CMainFrame::updateStatus()

@@ -82,4 +82,5 @@ private:
     QLabel* m_pagePane = nullptr;
     QLabel* m_modePane = nullptr;
     CChildFrame* m_shownFrame = nullptr;
+    QString m_titleBase;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/RecentFileList.h"
+#include "app/SettingsKeys.h"
 
 class AppDocument;
 class AppPrompt;

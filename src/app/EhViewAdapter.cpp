@@ -24,7 +24,7 @@ constexpr int FormCommands[] = {
     V::MoveGoodsPosition, V::Renumber, 0, V::FormSet0, V::FormSet1, V::FormSet2, V::FormSet3, 0,
     32807 /* form defaults */, 32791 /* margins */,
 };
-constexpr int FileCommands[] = {57607 /* print */, 57609 /* print preview */};
+constexpr int FileCommands[] = {57607 /* print */, 57609 /* print preview */, 32901 /* PDF export */};
 constexpr int ToolBarCommands[] = {V::Cut, V::Copy, V::Paste};
 
 } // namespace

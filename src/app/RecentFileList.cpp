@@ -62,8 +62,13 @@ void RecentFileList::remove(const QString& path)
 
 void RecentFileList::store(const QStringList& files) const
 {
-    for (int i = 0; i < m_size; ++i)
-        Profile::WriteProfileString(section(), keyOf(i), i < files.size() ? files.at(i) : QString());
+    // Only the entries that change are written: each write is a trip to
+    // the store.
+    for (int i = 0; i < m_size; ++i) {
+        const QString entry = i < files.size() ? files.at(i) : QString();
+        if (Profile::GetProfileString(section(), keyOf(i), QString()) != entry)
+            Profile::WriteProfileString(section(), keyOf(i), entry);
+    }
 }
 
 QString RecentFileList::menuText(int index, const QString& path, int maxLength)

@@ -1,0 +1,176 @@
+// The start-up of the program: what it registers and loads, the first
+// document or the chooser, "-init", a damaged file on the command line, the
+// splash window, and the application's own dialogs.
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "AppUiTestSupport.h"
+#include "app/CChildFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/CAboutDlg.h"
+#include "app/Common_DlgInternalInfo.h"
+#include "app/FreedesktopRegistration.h"
+#include "app/SystemInfoReport.h"
+#include "form/CEinheitspapierDoc.h"
+
+namespace {
+
+constexpr QFile::Permissions ReadWriteAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                            QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+
+void makeTables(const QString& dir)
+{
+    for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+        const QString path = dir + QLatin1Char('/') + QLatin1String(name);
+        testsupport::writeFile(path, QByteArray(40, '\0'));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+} // namespace
+
+class StartUp : public AppFixture
+{
+};
+
+TEST_F(StartUp, AnEmptyCommandLineShowsTheChooserAndCancelLeavesAnEmptyWindow)
+{
+    start();
+    EXPECT_EQ(prompt.chooserCalls, 1);
+    ASSERT_NE(app->mainFrame(), nullptr);
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_TRUE(app->docManager().documents().isEmpty());
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Kestrovane-Import"));
+    EXPECT_EQ(frame().statusText(0), QStringLiteral("Bereit"));
+
+    // What start-up leaves in the stores: the field tables with their sizes
+    // and the desktop's entry for the program.
+    EXPECT_EQ(Profile::get(Settings::FieldSize_EH1), 616);
+    EXPECT_EQ(Profile::get(Settings::FieldSize_EH2), 856);
+    EXPECT_TRUE(QFile::exists(FreedesktopRegistration().desktopEntryPath()));
+    EXPECT_EQ(app->programDirectory(), programDir.path() + QLatin1Char('/'));
+}
+
+TEST_F(StartUp, AFileOnTheCommandLineOpensWithoutTheChooser)
+{
+    CEinheitspapierDoc doc;
+    doc.deleteContents();
+    doc.setFormSet(2);
+    doc.store().setText(10, 1, QStringLiteral("Absender"));
+    const QString path = files.file(QStringLiteral("Start.aef"));
+    ASSERT_TRUE(doc.save(path));
+
+    start({path});
+    EXPECT_EQ(prompt.chooserCalls, 0);
+    ASSERT_EQ(app->docManager().documents().size(), 1);
+    EXPECT_EQ(frame().activeChildFrame()->windowTitle(), QStringLiteral("Start.aef"));
+    EXPECT_EQ(app->docManager().recentFiles().files().size(), 1);
+}
+
+TEST_F(StartUp, ADamagedFileOnTheCommandLineIsReportedAndTheWindowStillOpens)
+{
+    const QString damaged = files.file(QStringLiteral("Kaputt.aef"));
+    testsupport::writeFile(damaged, QByteArray("QZN-EHForm@2.10") + QByteArray(7, '\xFF'));
+    const QString missing = files.file(QStringLiteral("Fehlt.aef"));
+
+    start({damaged, missing});
+    ASSERT_EQ(prompt.messages.size(), 2);
+    EXPECT_EQ(prompt.messages.at(0), QStringLiteral("Unerwartetes Dateiformat."));
+    EXPECT_TRUE(prompt.messages.at(1).contains(QStringLiteral("Fehlt.aef")));
+    EXPECT_EQ(prompt.chooserCalls, 0);
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_TRUE(app->docManager().documents().isEmpty());
+    EXPECT_TRUE(app->docManager().recentFiles().files().isEmpty());
+}
+
+TEST_F(StartUp, InitGrantsWriteAccessToTheTablesAndOpensNoWindow)
+{
+    makeTables(programDir.path());
+    EXPECT_FALSE(app->InitInstance({QStringLiteral("-init")}));
+    EXPECT_EQ(app->mainFrame(), nullptr);
+    EXPECT_EQ(prompt.chooserCalls, 0);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+    for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+        const QFile::Permissions p = QFile::permissions(programDir.file(QLatin1String(name)));
+        EXPECT_EQ(p & ReadWriteAll, ReadWriteAll) << name;
+    }
+}
+
+TEST_F(StartUp, TheRealProgramEndsAtOnceAfterInit)
+{
+    // A copy of the program in a folder of its own: "-init" works on the
+    // folder the program lives in.
+    const QString exe = programDir.file(QStringLiteral("kestrovane-import"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_APP_PATH), exe));
+    makeTables(programDir.path());
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(exe, {QStringLiteral("-init")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+    for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+        const QFile::Permissions perms = QFile::permissions(programDir.file(QLatin1String(name)));
+        EXPECT_EQ(perms & ReadWriteAll, ReadWriteAll) << name;
+    }
+}
+
+TEST_F(StartUp, TheSplashGoesAfterItsTimeOrAtTheFirstKey)
+{
+    Profile::set(Settings::SplashScreen, 2);
+    start();
+    CSplashWnd* splash = CSplashWnd::current();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    // Only one at a time.
+    EXPECT_EQ(CSplashWnd::showSplashScreen(&frame(), 2), nullptr);
+    QTest::keyClick(&frame(), Qt::Key_Space);
+    EXPECT_EQ(CSplashWnd::current(), nullptr);
+
+    ASSERT_NE(CSplashWnd::showSplashScreen(&frame(), 1), nullptr);
+    EXPECT_TRUE(waitUntil([] { return CSplashWnd::current() == nullptr; }, 3000));
+}
+
+TEST_F(StartUp, NoSplashWhenItsTimeIsZero)
+{
+    Profile::set(Settings::SplashScreen, 0);
+    start();
+    EXPECT_EQ(CSplashWnd::current(), nullptr);
+}
+
+TEST_F(StartUp, SystemInformationListsTheSettingsAndWritesTheSupportFile)
+{
+    Profile::set(Settings::PrnFactorV, 1012);
+    Profile::WriteProfileString(QStringLiteral("Recent File List"), QStringLiteral("File1"), QStringLiteral("/z/eins.aef"));
+    SystemInfoReport::Facts facts = SystemInfoReport::gather(QStringLiteral("/opt/kestrovane/"), QStringLiteral("Apr  9 2021"));
+    facts.screenDpi = 120;
+    const QString text = SystemInfoReport::text(facts);
+    EXPECT_TRUE(text.contains(QStringLiteral("(120 DPI)")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Registry-Details:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("PrnFactorV=1012, PrnFactorH=1000")));
+    EXPECT_TRUE(text.contains(QStringLiteral("DFont0=30")));
+    EXPECT_TRUE(text.contains(QStringLiteral("PFont4B=46")));
+    EXPECT_TRUE(text.contains(QStringLiteral("WinFormScaledFactorOv=(nicht gesetzt)")));
+    EXPECT_TRUE(text.contains(QStringLiteral("/z/eins.aef")));
+    EXPECT_TRUE(text.contains(QStringLiteral("/opt/kestrovane/")));
+
+    Profile::set(Settings::Language, 1);
+    EXPECT_TRUE(SystemInfoReport::text(facts).contains(QStringLiteral("Program version: ")));
+
+    const QString folder = files.file(QStringLiteral("Daten"));
+    Common_DlgInternalInfo dlg(text, folder);
+    dlg.show();
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("saveSupportFile")), Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(QString::fromUtf8(testsupport::readFile(dlg.supportFilePath())), text);
+}

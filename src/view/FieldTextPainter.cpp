@@ -50,8 +50,8 @@ QString laidOutText(const QString& text, bool singleLine)
 FieldFontSet::FieldFontSet(const std::array<int, Sizes>& normalHeights, const std::array<int, Sizes>& boldHeights)
 {
     for (int k = 0; k < Sizes; ++k) {
-        m_normal[k] = fineFont(normalHeights[k], 400);
-        m_bold[k] = fineFont(boldHeights[k], 700);
+        m_normal[k] = cellHeightFont(normalHeights[k], 400);
+        m_bold[k] = cellHeightFont(boldHeights[k], 700);
     }
 }
 
@@ -82,20 +82,14 @@ QFont FieldFontSet::cellHeightFont(int cellHeight, int weight)
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(std::max(1, int(std::lround(cellHeight * emPerCell()))));
     f.setWeight(QFont::Weight(weight));
-    // The layout must not depend on the device's hinting, or a line would
-    // break differently on screen, in a PDF and on paper.
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
 void FieldFontSet::drawOnCellBottom(QPainter& painter, const QPointF& pos, const QFont& font, const QString& text)
 {
-    painter.save();
-    painter.translate(pos);
-    painter.scale(1.0 / TextScale, 1.0 / TextScale);
     painter.setFont(font);
-    painter.drawText(QPointF(0, -QFontMetricsF(font).descent()), text);
-    painter.restore();
+    painter.drawText(QPointF(pos.x(), pos.y() - QFontMetricsF(font).descent()), text);
 }
 
 int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
@@ -105,12 +99,8 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
         m_current = *f;
         m_hasCurrent = true;
     } else if (!m_hasCurrent) {
-        // Nothing drawn yet: the painter's own font, at the finer scale.
+        // Nothing drawn yet: the font the painter has.
         m_current = painter.font();
-        if (m_current.pixelSize() > 0)
-            m_current.setPixelSize(m_current.pixelSize() * TextScale);
-        else
-            m_current.setPointSizeF(m_current.pointSizeF() * TextScale);
         m_hasCurrent = true;
     }
     if (text.isEmpty())
@@ -138,7 +128,7 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
     option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WordWrap);
     QTextLayout layout(laidOutText(text, singleLine), m_current);
     layout.setTextOption(option);
-    const double width = double(std::max(0, right - left)) * TextScale;
+    const double width = std::max(0, right - left);
     double height = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -148,11 +138,6 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
         height += line.height();
     }
     layout.endLayout();
-    painter.save();
-    painter.translate(left, rect.top());
-    painter.scale(1.0 / TextScale, 1.0 / TextScale);
-    layout.draw(&painter, QPointF(0, 0));
-    painter.restore();
-    height /= TextScale;
+    layout.draw(&painter, QPointF(left, rect.top()));
     return int(std::ceil(height));
 }

@@ -10,17 +10,9 @@
 
 class QPainter;
 
-// Text is laid out in units ten times finer than the drawing units: glyph
-// advances are whole numbers at a font's size, and at the small sizes of the
-// form that rounding would widen every caption and move the line breaks of
-// the field texts. Fonts are made at TextScale times their size and drawn
-// through a painter scaled by 1 / TextScale.
-constexpr int TextScale = 10;
-
 // One of the field editor's font sets: five sizes, normal and bold, all
 // "Arial". Heights are cell heights (ascent plus descent) in the painter's
-// logical units, as the form's font settings give them; the fonts themselves
-// are TextScale times as large.
+// logical units, as the form's font settings give them.
 class FieldFontSet
 {
 public:
@@ -35,16 +27,16 @@ public:
     // (factor: the printer font factor in percent).
     static FieldFontSet print(int factorPercent);
 
-    // The (fine) font a field's attribute word chooses (size step in bits
-    // 0-3, bold in bit 4), or nullptr when the size step is outside 0..4.
+    // The font a field's attribute word chooses (size step in bits 0-3, bold
+    // in bit 4), or nullptr when the size step is outside 0..4.
     const QFont* font(std::uint16_t attr) const;
 
     // "Arial" of a cell height in logical units and a weight in the usual
-    // 100..900 scale.
+    // 100..900 scale. Unhinted, so that text has the same width at every
+    // size and on every device: captions keep to their boxes and field texts
+    // break their lines alike on screen, in a PDF and on paper.
     static QFont cellHeightFont(int cellHeight, int weight);
-    // The same font TextScale times as large, for drawOnCellBottom().
-    static QFont fineFont(int cellHeight, int weight) { return cellHeightFont(cellHeight * TextScale, weight); }
-    // Draws text with a fine font, the bottom of its text cell at pos.
+    // Draws text with the bottom of its text cell at pos.
     static void drawOnCellBottom(QPainter& painter, const QPointF& pos, const QFont& font, const QString& text);
 
 private:

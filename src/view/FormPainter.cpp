@@ -57,9 +57,9 @@ FormPainter::FormPainter(const EhPaintOptions& options)
     : m_options(options)
     , m_fonts(FieldFontSet::screen(options.zoom))
     , m_text(m_fonts)
-    , m_titleFont(FieldFontSet::fineFont(4 * options.zoom, 800))
-    , m_numberFont(FieldFontSet::fineFont(3 * options.zoom, 400))
-    , m_captionFont(FieldFontSet::fineFont(8 * options.zoom / 3, 400))
+    , m_titleFont(FieldFontSet::cellHeightFont(4 * options.zoom, 800))
+    , m_numberFont(FieldFontSet::cellHeightFont(3 * options.zoom, 400))
+    , m_captionFont(FieldFontSet::cellHeightFont(8 * options.zoom / 3, 400))
 {
 }
 
@@ -284,7 +284,7 @@ void FormPainter::paintFieldOutlines(QPainter& painter, PageKind kind) const
     painter.setBrush(Qt::NoBrush);
     const QPen outline = pen(painter, QColor(200, 0, 160), ThinPen);
     const int numberHeight = std::max(1, 2 * m_options.zoom);
-    const QFont numberFont = FieldFontSet::fineFont(numberHeight, 400);
+    const QFont numberFont = FieldFontSet::cellHeightFont(numberHeight, 400);
     painter.setPen(outline);
     for (int i = 0; i < EhFieldGeometry::rowCount(kind); ++i) {
         const EhRect r = EhFieldGeometry::screenRect(kind, i).scaled(m_options.zoom);

@@ -155,18 +155,16 @@ int CKestrovaneStammDaten::Load()
     // records that are not there.
     const int count = int(std::min<qint64>(m_table.GetRecordsInFile(), std::numeric_limits<int>::max()));
     SetSize(count);
-    for (int i = 0; i < count; ++i) {
-        m_recordNumbers[i] = i + 1;
-        readRecord(i);
-    }
+    m_table.ReadRecords(1, count, [this](qint64 n) {
+        m_recordNumbers[n - 1] = n;
+        takeCurrentRecord(int(n - 1));
+    });
     m_changed.fill('\0');
     return 0;
 }
 
-void CKestrovaneStammDaten::readRecord(int position)
+void CKestrovaneStammDaten::takeCurrentRecord(int position)
 {
-    if (m_table.ReadRecord(position + 1) < 0)
-        return;
     if (m_kind == KindOlder) {
         QStringList lines;
         for (int j = 0; j < kOlderLines; ++j) {

@@ -70,7 +70,8 @@ public:
 
 private:
     bool hasLayout();
-    void readRecord(int position);
+    // The table's current record into the columns at position.
+    void takeCurrentRecord(int position);
     bool writeRecord(int position);
 
     QString m_dataDirectory;

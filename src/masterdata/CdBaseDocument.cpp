@@ -300,6 +300,44 @@ qint64 CdBaseDocument::ReadRecord(qint64 n)
     return n;
 }
 
+qint64 CdBaseDocument::ReadRecords(qint64 first, qint64 last, const std::function<void(qint64)>& visit)
+{
+    first = std::max<qint64>(first, 1);
+    last = std::min<qint64>(last, m_header.recordCount);
+    if (!m_file.isOpen() || first > last)
+        return 0;
+    if (m_current > 0 && m_dirty)
+        WriteRecord(m_current);
+    // Large blocks instead of one read per record: a system call each would
+    // dominate on tables of tens of thousands of goods.
+    const qint64 length = m_header.recordLength;
+    const qint64 perBlock = std::max<qint64>(1, (1 << 20) / length);
+    m_record.fill('\0');
+    qint64 visited = 0;
+    QByteArray block;
+    for (qint64 at = first; at <= last; at += perBlock) {
+        const qint64 wanted = std::min(perBlock, last - at + 1);
+        if (!m_file.seek(recordOffset(at)))
+            break;
+        block = m_file.read(wanted * length);
+        const qint64 complete = block.size() / length;
+        for (qint64 i = 0; i < complete; ++i) {
+            std::copy_n(block.constData() + i * length, length, m_record.data());
+            m_current = at + i;
+            m_newRecord = false;
+            m_dirty = false;
+            m_recordActive = m_record[0] == ' ';
+            visit(m_current);
+            ++visited;
+            if (m_dirty)
+                WriteRecord(m_current);
+        }
+        if (complete < wanted)
+            break; // the file ends before its record count says
+    }
+    return visited;
+}
+
 qint64 CdBaseDocument::appendRecord()
 {
     // Another instance may have appended since we last looked: the count in
@@ -400,35 +438,19 @@ int CdBaseDocument::BuildSortIndex(int field)
     const DbfField* f = fieldOf(field);
     if (!f || (f->type != 'C' && f->type != 'N') || !m_file.isOpen() || GetRecordCount() < 1)
         return -1;
-    if (m_current > 0 && m_dirty)
-        WriteRecord(m_current);
     const qint64 remembered = m_current;
     m_index.clear();
 
-    // The records are read in large blocks: one read per record would cost
-    // a system call each on tables of tens of thousands of goods.
-    const qint64 count = m_header.recordCount;
-    const qint64 length = m_header.recordLength;
-    const qint64 perBlock = std::max<qint64>(1, (1 << 20) / length);
-    QByteArray block;
-    for (qint64 first = 1; first <= count; first += perBlock) {
-        const qint64 n = std::min(perBlock, count - first + 1);
-        if (!m_file.seek(recordOffset(first)))
-            break;
-        block = m_file.read(n * length);
-        const qint64 complete = block.size() / length;
-        for (qint64 i = 0; i < complete; ++i) {
-            const char* rec = block.constData() + i * length;
-            if (rec[0] != ' ')
-                continue;
-            const QByteArrayView bytes(rec + f->offset, f->length);
-            const QString key = f->type == 'C' ? dbftext::decodeField(bytes)
-                                               : QString::number(dbftext::parseInteger(bytes));
-            m_index.append(key, std::uint32_t(first + i));
-        }
-        if (complete < n)
-            break; // the file ends before its record count says
-    }
+    const int offset = f->offset;
+    const int width = f->length;
+    const bool text = f->type == 'C';
+    ReadRecords(1, m_header.recordCount, [&](qint64 n) {
+        if (!m_recordActive)
+            return;
+        const QByteArrayView bytes(m_record.constData() + offset, width);
+        m_index.append(text ? dbftext::decodeField(bytes) : QString::number(dbftext::parseInteger(bytes)),
+                       std::uint32_t(n));
+    });
     m_index.sort();
     const int saved = SaveIndexFile();
     if (remembered > 0)

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 #include "masterdata/DbfHeader.h"
 #include "masterdata/DbfSortIndex.h"
@@ -64,6 +65,11 @@ public:
     // whatever another program appended meanwhile. Returns the number the
     // record was written as, or -1.
     qint64 WriteRecord(qint64 n);
+    // Reads records first..last one after the other, as ReadRecord would,
+    // and calls visit with each record number while it is the current one
+    // (a record the visitor changes is written back). The file is read in
+    // large blocks. Stops where the file ends; returns the records visited.
+    qint64 ReadRecords(qint64 first, qint64 last, const std::function<void(qint64)>& visit);
     qint64 WriteRecordByIndex(qint64 position);
     // Starts a record that is not in the table yet: the buffer is filled
     // with blanks (an empty value for every field type) and becomes the

@@ -75,7 +75,8 @@ int CdBaseDocument::GetString(int field, QString& value) const
     const int rc = checkField(field, 'C');
     if (rc != Ok)
         return rc;
-    value = dbftext::decodeField(GetFieldBytes(field));
+    const DbfField& f = m_header.fields.at(field);
+    value = dbftext::decodeField(QByteArrayView(m_record.constData() + f.offset, f.length));
     return Ok;
 }
 

@@ -3,7 +3,7 @@
 #include "form/Archive.h"
 
 #include <QDateTime>
-#include <QSaveFile>
+#include <QFile>
 
 #include <algorithm>
 #include <numeric>
@@ -70,8 +70,10 @@ const QByteArray& DbfSortIndex::signature()
 
 bool DbfSortIndex::save(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Nothing but this program reads the index, and it is rebuilt from the
+    // table at will, so it is simply rewritten in place.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const std::int64_t now = QDateTime::currentSecsSinceEpoch();
     ArchiveWriter w(&file);
@@ -82,7 +84,7 @@ bool DbfSortIndex::save(const QString& path)
     for (std::uint32_t r : m_records)
         w.u32(r);
     w.stringArray(m_keys);
-    if (!w.ok() || !file.commit())
+    if (!w.ok() || !file.flush())
         return false;
     m_timeStamp = now;
     return true;

@@ -32,7 +32,7 @@ public:
 
     // Writes the companion index file: signature, time of writing, the
     // record list and the key list. Returns false when the file cannot be
-    // written completely; an older file is left in place then.
+    // written completely.
     bool save(const QString& path);
 
     static const QByteArray& signature();

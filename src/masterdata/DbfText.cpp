@@ -82,7 +82,7 @@ QString decodeField(QByteArrayView bytes)
         end = bytes.size();
     while (end > 0 && isBlank(bytes.at(end - 1)))
         --end;
-    return decodeWindows1252(bytes.first(end).toByteArray());
+    return decodeWindows1252(QByteArray::fromRawData(bytes.data(), end));
 }
 
 std::int64_t parseInteger(QByteArrayView bytes, int maxChars)

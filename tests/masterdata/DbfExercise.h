@@ -20,10 +20,8 @@ inline bool readAll(const QString& path)
     QString json;
     QTextStream out(&json);
     writeDbfJson(table, out);
-    const qint64 present = table.GetRecordsInFile();
-    for (qint64 n = 1; n <= present && n <= 64; ++n) {
-        if (table.ReadRecord(n) != n)
-            break;
+    // The block reader the goods store and the sort index use.
+    table.ReadRecords(1, 64, [&](qint64) {
         for (int k = 0; k < table.GetFieldCount(); ++k) {
             QString text;
             std::int32_t l = 0;
@@ -41,7 +39,7 @@ inline bool readAll(const QString& path)
             table.GetDateText(k, raw);
             table.GetDate(k, text);
         }
-    }
+    });
     return true;
 }
 

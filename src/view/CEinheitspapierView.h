@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 
@@ -29,7 +30,10 @@ class QAction;
 //     actions between groups; action(Command) gives one of them. The actions
 //     belong to this view (shortcut context: the view and its children), so
 //     each open document has its own set and keys reach the focused view.
-//     Their enabled and checked states are kept current by the view.
+//     Their enabled and checked states are kept current by the view. Put
+//     these actions into the menus rather than actions of the main window
+//     with the same keys, which would make the keys ambiguous. Deleting a
+//     goods position (DeleteGoodsPosition) has no menu entry of its own.
 //   - Status bar: statusChanged(pageText, modeText) after every change;
 //     pageText is "Einheitspapier - Seite %d von %d", modeText "Einfügen" or
 //     "Überschreiben".
@@ -98,6 +102,12 @@ public:
     // Every command in menu order, separators included.
     QList<QAction*> commandActions() const { return m_actionList; }
     QAction* action(Command command) const { return m_actions.value(command); }
+    // A command that another part of the program carries out for this view
+    // (printing, the form defaults): an action like the view's own, with
+    // its shortcut reaching the view even while the field editor has the
+    // keyboard. The view commits the text being typed before handler runs.
+    QAction* addCommandAction(int id, const QString& text, const QList<QKeySequence>& keys,
+                              std::function<void()> handler);
     // The entries of the field editor's context menu.
     QList<QAction*> contextMenuActions() const { return m_contextList; }
     // Re-reads the enabled and checked state of every command.

@@ -38,15 +38,27 @@ QKeySequence key(QKeyCombination combination)
 
 QAction* CEinheitspapierView::addCommand(Command id, const QString& text, const QList<QKeySequence>& keys)
 {
+    return addCommandAction(int(id), text, keys, [this, id] { runCommand(id); });
+}
+
+QAction* CEinheitspapierView::addCommandAction(int id, const QString& text, const QList<QKeySequence>& keys,
+                                              std::function<void()> handler)
+{
     auto* a = new QAction(text, this);
-    a->setData(int(id));
-    a->setObjectName(QStringLiteral("cmd%1").arg(int(id)));
+    a->setData(id);
+    a->setObjectName(QStringLiteral("cmd%1").arg(id));
     a->setShortcuts(keys);
     a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        commitEdit();
+        if (handler)
+            handler();
+    });
     addAction(a);
-    m_actions.insert(int(id), a);
+    m_actions.insert(id, a);
     m_actionList.append(a);
+    if (m_editor)
+        m_editor->setCommandActions(m_actionList);
     return a;
 }
 

@@ -16,6 +16,7 @@
 #include "view/EditorText.h"
 #include "view/FieldTextFit.h"
 #include "view/FieldTextPainter.h"
+#include "view/FieldVisibility.h"
 #include "view/FormMapping.h"
 
 namespace {
@@ -135,7 +136,7 @@ int CQxEditWindow::loadField(int field, int page)
     m_store.setCurrent(page, field);
 
     m_loading = true;
-    m_userChanged = false;
+    m_pending = false;
     const std::uint16_t attr = m_store.attr(field, page);
     applyFieldLooks(attr);
     placeWindow();
@@ -165,13 +166,14 @@ void CQxEditWindow::applyFieldLooks(std::uint16_t attr)
 
 void CQxEditWindow::commit()
 {
-    if (m_userChanged)
+    if (m_pending)
         writeStore();
 }
 
 void CQxEditWindow::writeStore()
 {
     m_store.setText(m_field, m_page, EditorText::toStored(document()->toRawText()));
+    m_pending = false;
 }
 
 void CQxEditWindow::placeWindow()
@@ -323,7 +325,7 @@ void CQxEditWindow::SetCurrentFieldText(const QString& text)
     m_loading = true;
     setPlainText(EditorText::toEditor(text));
     m_loading = false;
-    m_userChanged = false;
+    m_pending = false;
 }
 
 void CQxEditWindow::insertAtCaret(const QString& text)
@@ -409,7 +411,7 @@ void CQxEditWindow::onTextChanged()
 {
     if (m_loading)
         return;
-    m_userChanged = true;
+    m_pending = true;
     writeStore();
     emit textEdited();
 }

@@ -54,7 +54,9 @@ public:
     // Loads a field without committing the window first: for a caller that
     // committed and then changed the store itself.
     int loadField(int field, int page);
-    // The window's text into the store, if the user changed it.
+    // Makes sure the store holds what the window shows. Every change the user
+    // makes is written at once, so this never overwrites what a command put
+    // into the store after the last keystroke.
     void commit();
     int GetCurrentPage() const { return m_page; }
     int GetCurrentField() const { return m_field; }
@@ -138,7 +140,9 @@ private:
     int m_page = 1;
     bool m_insert = true;
     bool m_loading = false;
-    bool m_userChanged = false;
+    // A change of the window not yet in the store (never, while every change
+    // is written at once; commit() stays the one place that settles it).
+    bool m_pending = false;
     QColor m_textColour = Qt::black;
     QColor m_backColour = Qt::white;
     QList<QRect> m_firstRects;

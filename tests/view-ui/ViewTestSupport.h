@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/FieldDefinitions.h"
+#include "app/Profile.h"
+#include "form/CEinheitspapierDoc.h"
+#include "view/CEinheitspapierView.h"
+#include "view/CQznEditWindow_EHP.h"
+
+// Acts on the next modal dialog as soon as it is up (a message box or one of
+// the view's dialogs), from inside its event loop.
+inline void onNextModal(std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(w);
+        }
+    });
+    timer->start();
+}
+
+// A new Einheitspapier of form set 0 in a shown and active view, on a fresh
+// settings store.
+class ViewFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        testsupport::clearSettings();
+        FieldDefinitions::live().resetToDefaults();
+        configure();
+        doc = std::make_unique<CEinheitspapierDoc>();
+        doc->deleteContents();
+        view = std::make_unique<CEinheitspapierView>(doc.get());
+        view->resize(900, 700);
+        ASSERT_TRUE(view->initialUpdate(0));
+        view->show();
+        QApplication::setActiveWindow(view.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        doc->setModified(false);
+    }
+
+    void TearDown() override
+    {
+        view.reset();
+        doc.reset();
+        FieldDefinitions::live().resetToDefaults();
+    }
+
+    // Settings to set before the view opens.
+    virtual void configure() {}
+
+    CQznEditWindow_EHP* editor() const { return view->editor(); }
+    // Types as a keyboard does, umlauts included.
+    void type(const QString& text)
+    {
+        for (const QChar c : text) {
+            if (c.unicode() < 128)
+                QTest::keyClick(editor(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, editor(), Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        }
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(editor(), k, m); }
+    void goTo(int field, int page) { ASSERT_TRUE(view->goToFormField(field, page)); }
+    QString text(int field, int page) const { return doc->store().text(field, page); }
+    // The centre of a field of the shown page, in viewport pixels.
+    QPoint centreOf(int field, int page) const
+    {
+        return editor()->fieldRect(field, page).center() - view->scrollPosition();
+    }
+
+    std::unique_ptr<CEinheitspapierDoc> doc;
+    std::unique_ptr<CEinheitspapierView> view;
+};

@@ -28,9 +28,9 @@ constexpr int FrameRight = x(Columns);
 // room than whole columns give them (box 21's caption is one long line).
 constexpr int Box11Right = 1401;        // boxes 11 | 12
 constexpr int Box15CodeRight = 1782;    // "Vers./Ausf.L.Code" | "Bestimm.L.Code"
-constexpr int Box21Right = x(41);       // boxes 21, 27, 30 | 22, 28
-constexpr int Box22Right = 1699;        // boxes 22 | 23
-constexpr int Box23Right = 1898;        // boxes 23 | 24
+constexpr int Box21Right = 1186;        // boxes 21, 27, 30 | 22, 28
+constexpr int Box22Right = 1695;        // boxes 22 | 23
+constexpr int Box23Right = 1893;        // boxes 23 | 24
 
 // Rows of the goods-position block (box 31 with boxes 32-41 beside it, then
 // box 44 with 46 beside it): first page from line 24, continuation blocks

@@ -17,6 +17,7 @@ using EhGrid::yc;
 constexpr int NumberDrop = 31;
 constexpr int TextDrop = 30;
 constexpr int LinePitch = 23;      // stacked caption lines
+constexpr int Box31Pitch = 22;     // box 31's caption above its text
 constexpr int ContBox44Pitch = 21; // box 44 of the continuation sheet is one line lower
 
 Caption at(int cx, int cy, const char* text)
@@ -44,12 +45,14 @@ GoodsBlockCaptions goodsBlock(int pageTop, int firstRow, int box44Pitch)
         at(1170, r(6) + n, "40"), at(1170, r(8) + n, "41"), at(154, r(10) + n, "44"),
         at(1475, r(12) + n, "46"),
     };
-    const int p = LinePitch;
+    const int p = Box31Pitch;
     b.texts = {
         at(188, r(0) + t, "Packstücke"),
         at(188, r(0) + t + p, "und Waren-"),
+        // The text of box 31 starts on the third line: the last part of
+        // the caption follows on the same line.
         at(188, r(0) + t + 2 * p, "bezeich-"),
-        at(188, r(0) + t + 3 * p, "nung"),
+        at(283, r(0) + t + 2 * p, "nung"),
         at(420, r(0) + t, "Zeichen und Nummern - Container Nr. - Anzahl und Art"),
         at(1204, r(0) + t, "Positions"),
         at(1204, r(0) + t + 24, "Nr."),
@@ -111,7 +114,7 @@ QList<Caption> buildFirst()
       << at(1246, y(10) + n, "11") << at(1729, y(10) + n, "13") << at(154, y(12) + n, "14")
       << at(1068, y(12) + n, "15") << at(1551, y(12) + n, "15") << at(EhGrid::Box15CodeRight + 4, y(12) + n, "17")
       << at(1068, y(14) + n, "16") << at(1551, y(14) + n, "17") << at(154, y(16) + n, "18")
-      << at(1068, y(16) + n, "19") << at(1170, y(16) + n, "20") << at(154, y(18) + n, "21")
+      << at(1068, y(16) + n, "19") << at(1170, y(16) + n, "20") << at(152, y(18) + n, "21")
       << at(EhGrid::Box21Right + 4, y(18) + n, "22") << at(EhGrid::Box22Right + 4, y(18) + n, "23")
       << at(EhGrid::Box23Right + 3, y(18) + n, "24")
       << at(154, y(20) + n, "25") << at(383, y(20) + n, "26") << at(611, y(20) + n, "27")
@@ -137,7 +140,7 @@ QList<Caption> buildFirst()
       << at(EhGrid::Box15CodeRight + 36, y(12) + t, "Bestimm.L.Code") << at(1102, y(14) + t, "Ursprungsland")
       << at(1585, y(14) + t, "Bestimmungsland") << at(1204, y(16) + t, "Lieferbedingung")
       << at(1102, y(16) + t, "Ctr.")
-      << at(186, y(18) + t,
+      << at(184, y(18) + t,
             "Kennzeichen und Staatszugehörigkeit des grenzüberschreitenden aktiven Beförderungsmittels")
       << at(EhGrid::Box21Right + 36, y(18) + t, "Währung u. in Rechn. gestellter Gesamtbetr.")
       << at(EhGrid::Box22Right + 3, y(18) + t + 26, "Umrechnungskurs")
@@ -162,7 +165,7 @@ QList<Caption> buildFirst()
       << at(1204, y(59) + t, "Ort und Datum:")
       << at(1180, y(65) - 20, "Unterschrift und Name des Anmelders/Vertreters");
     // Notes in black.
-    c << at(405, 1546, "Hinsichtlich aller angemeldeten Waren zum vollen Vorsteuerabzug berechtigt.")
+    c << at(205, 1500, "Hinsichtlich aller angemeldeten Waren zum vollen Vorsteuerabzug berechtigt.")
       << at(600, 101, "Vereinfachte Zollanmeldung") << at(600, 101, "");
     return c;
 }

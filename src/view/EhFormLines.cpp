@@ -152,10 +152,12 @@ QList<Group> buildFirst()
     thin.v(x(35), y(57), y(59));
     thin.h(y(59), L, R);
 
-    // The input-tax check box at the top of box 44 and its cross.
-    taxBox.box(365, 1515, 395, 1545);
-    cross.line(365, 1515, 395, 1545);
-    cross.line(395, 1515, 365, 1545);
+    // The input-tax check box on the last line of box 31, and its cross. (The
+    // first line of box 44 belongs to box 44's text when nothing else is
+    // kept there.)
+    taxBox.box(165, 1468, 195, 1498);
+    cross.line(165, 1468, 195, 1498);
+    cross.line(195, 1468, 165, 1498);
 
     stamp(stampAThin, stampAThick, 104, 274, 137, 245);
     stamp(stampCThin, stampCThick, y(50) - 1, y(54) - 3, y(50) + 29, y(50) + 137);

@@ -9,6 +9,7 @@
 #include "form/EhFieldFlags.h"
 #include "form/EhFieldGeometry.h"
 #include "form/FieldStore.h"
+#include "view/EhFormLines.h"
 #include "view/FormPainter.h"
 
 using EhFieldFlags::PageKind;
@@ -157,7 +158,9 @@ TEST(FormPainter, CrossRowsAndTheInputTaxCross)
     f.options.showUnusedMarks = false;
     EXPECT_TRUE(Drawn(f.page, f.options).extentOf(Black, box13).isEmpty());
 
-    const QRect cross(365, 1515, 31, 31);
+    QRect cross;   // the check box of line group 6
+    for (const QLine& l : EhFormLines::firstPage()[EhFormLines::FirstInputTaxBox])
+        cross |= QRect(l.p1(), l.p2()).normalized();
     const QRect inner = cross.adjusted(4, 4, -4, -4);
     EXPECT_TRUE(Drawn(f.page, f.options).extentOf(Black, inner).isEmpty());
     f.page.inputTax = true;

@@ -26,6 +26,8 @@
 #include "app/StringTable.h"
 #include "view/EhPrintController.h"
 #include "view/PrintSettingsCommands.h"
+#include "view/EhPrintController.h"
+#include "view/PrintSettingsCommands.h"
 
 namespace {
 
@@ -47,6 +49,9 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     createMenus();
     createToolBar();
     createStatusBar();
+    // The document windows print on the program's printer.
+    EhPrintController::environment().printer = [&app]() -> QPrinter& { return app.printer(); };
+    EhPrintController::environment().selectPrinter = [this](QWidget*, const QString& name) { return selectPrinter(name); };
     // The document windows print on the program's printer.
     EhPrintController::environment().printer = [&app]() -> QPrinter& { return app.printer(); };
     EhPrintController::environment().selectPrinter = [this](QWidget*, const QString& name) { return selectPrinter(name); };
@@ -81,6 +86,7 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
 
 CMainFrame::~CMainFrame()
 {
+    EhPrintController::resetEnvironment();
     EhPrintController::resetEnvironment();
     qApp->removeEventFilter(this);
     // The document windows go while this object is still whole: closing
@@ -166,6 +172,7 @@ void CMainFrame::createMenus()
     m_fileMenu->addAction(command(QStringLiteral("fileSaveAs")));
     m_viewFileAnchor = m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("filePrintSetup")));
+    PrintSettingsCommands::install(*this, *m_fileMenu);
     PrintSettingsCommands::install(*this, *m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
     m_fileMenu->addActions(m_recentActions);

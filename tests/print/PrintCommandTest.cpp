@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -23,6 +24,7 @@
 #include "view/Common_DlgMargin02_Page.h"
 #include "view/EhPrintController.h"
 #include "view/EhPrintPreviewDialog.h"
+#include "view/PrintSettingsCommands.h"
 
 namespace {
 
@@ -220,4 +222,19 @@ TEST_F(PrintCommand, PreviewAndExport)
     };
     run(EhPrintController::ExportPdf);
     EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(PrintCommand, ProgramWideSettingsCommands)
+{
+    QWidget window;
+    QMenu menu;
+    const PrintSettingsCommands::Actions a = PrintSettingsCommands::install(window, menu);
+    EXPECT_EQ(menu.actions(), QList<QAction*>{a.printerFontSize});
+    EXPECT_EQ(a.printerFontSize->text(), QStringLiteral("&Druckerschriftgrößen korrigieren..."));
+    EXPECT_FALSE(menu.actions().contains(a.printSizeCorrection));
+    EXPECT_TRUE(window.actions().contains(a.printSizeCorrection));
+    EXPECT_EQ(a.printSizeCorrection->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_P));
+    a.printSizeCorrection->trigger();
+    a.printerFontSize->trigger();
+    EXPECT_EQ(dialogs, (QStringList{QStringLiteral("Common_CDlgPrintSizeCorr"), QStringLiteral("CDlgPrinterFontSize")}));
 }

@@ -26,8 +26,6 @@
 #include "app/StringTable.h"
 #include "view/EhPrintController.h"
 #include "view/PrintSettingsCommands.h"
-#include "view/EhPrintController.h"
-#include "view/PrintSettingsCommands.h"
 
 namespace {
 
@@ -49,9 +47,6 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     createMenus();
     createToolBar();
     createStatusBar();
-    // The document windows print on the program's printer.
-    EhPrintController::environment().printer = [&app]() -> QPrinter& { return app.printer(); };
-    EhPrintController::environment().selectPrinter = [this](QWidget*, const QString& name) { return selectPrinter(name); };
     // The document windows print on the program's printer.
     EhPrintController::environment().printer = [&app]() -> QPrinter& { return app.printer(); };
     EhPrintController::environment().selectPrinter = [this](QWidget*, const QString& name) { return selectPrinter(name); };
@@ -86,7 +81,6 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
 
 CMainFrame::~CMainFrame()
 {
-    EhPrintController::resetEnvironment();
     EhPrintController::resetEnvironment();
     qApp->removeEventFilter(this);
     // The document windows go while this object is still whole: closing
@@ -172,7 +166,6 @@ void CMainFrame::createMenus()
     m_fileMenu->addAction(command(QStringLiteral("fileSaveAs")));
     m_viewFileAnchor = m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("filePrintSetup")));
-    PrintSettingsCommands::install(*this, *m_fileMenu);
     PrintSettingsCommands::install(*this, *m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
     m_fileMenu->addActions(m_recentActions);

@@ -55,6 +55,18 @@ void goodsBlock(Pen& thin, Pen& dotted, int pageTop, int firstRow, int box44Rows
     thin.v(x(48), deadline, end);
 }
 
+// The head both pages share: the title line over box 2, the middle line,
+// and box 1 with its three cells (the continuation sheet repeats box 1).
+void head(Pen& thin, int top, int box2Top, int box1Bottom, int middleBottom, int box1ColumnBottom)
+{
+    thin.h(box2Top, L, x(36));
+    thin.v(x(36), top, middleBottom);
+    thin.v(x(48), top, box1ColumnBottom);
+    thin.v(x(40), box2Top, box1Bottom);
+    thin.v(x(44), box2Top, box1Bottom);
+    thin.h(box1Bottom, x(36), x(48));
+}
+
 // A duty grid of box 47: column lines, header line, dotted row lines and
 // the frame of the total under the "Betrag" column.
 void dutyGrid(Pen& thin, Pen& dotted, const EhGrid::DutyColumns& cols, int headerTop, int headerBottom,
@@ -88,12 +100,7 @@ QList<Group> buildFirst()
     thick.box(L, y(0), R, EhGrid::FirstBottom);
 
     // Head: boxes 1 to 7 and A.
-    thin.h(y(1), L, x(36));
-    thin.v(x(36), y(0), y(18));
-    thin.v(x(48), y(0), y(5));
-    thin.v(x(40), y(1), y(3));
-    thin.v(x(44), y(1), y(3));
-    thin.h(y(3), x(36), x(48));
+    head(thin, y(0), y(1), y(3), y(18), y(5));
     thin.v(x(42), y(3), y(7));
     dotted.v(x(39), y(3) + 35, y(5));
     thin.h(y(5), x(36), R);
@@ -173,12 +180,7 @@ QList<Group> buildContinuation()
     thick.box(L, yc(0), R, EhGrid::ContBottom);
 
     // Head: boxes 2, 1, 3 and A.
-    thin.h(yc(1), L, x(36));
-    thin.v(x(36), yc(0), yc(4));
-    thin.v(x(48), yc(0), yc(4));
-    thin.v(x(40), yc(1), yc(3));
-    thin.v(x(44), yc(1), yc(3));
-    thin.h(yc(3), x(36), x(48));
+    head(thin, yc(0), yc(1), yc(3), yc(4), yc(4));
     dotted.v(1295, yc(3) + 5, yc(4));
     thick.h(yc(4), L, R);
 

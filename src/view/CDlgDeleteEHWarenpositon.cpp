@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "view/OkCancelButtons.h"
+
 CDlgDeleteEHWarenpositon::CDlgDeleteEHWarenpositon(const QStringList& entries, int index, QWidget* parent)
     : QDialog(parent)
 {
@@ -14,11 +16,7 @@ CDlgDeleteEHWarenpositon::CDlgDeleteEHWarenpositon(const QStringList& entries, i
     m_list->addItems(entries);
     m_list->setCurrentRow(index >= 0 && index < entries.size() ? index : -1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, &m_ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Warenposition, die gelöscht werden soll:"), this));

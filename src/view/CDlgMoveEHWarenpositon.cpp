@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "view/OkCancelButtons.h"
+
 CDlgMoveEHWarenpositon::CDlgMoveEHWarenpositon(const QStringList& entries, int source, int target, QWidget* parent)
     : QDialog(parent)
 {
@@ -30,11 +32,7 @@ CDlgMoveEHWarenpositon::CDlgMoveEHWarenpositon(const QStringList& entries, int s
     grid->addWidget(m_source, 1, 0);
     grid->addWidget(m_target, 1, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, &m_ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "view/EditorText.h"
+#include "view/OkCancelButtons.h"
 
 CDlgTexteingabe::CDlgTexteingabe(const QString& text, QWidget* parent) : QDialog(parent)
 {
@@ -20,13 +21,10 @@ CDlgTexteingabe::CDlgTexteingabe(const QString& text, QWidget* parent) : QDialog
     m_edit->setFixedHeight(fm.lineSpacing() * 3 + 2 * m_edit->frameWidth() + 8);
     m_edit->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('x')) * 40);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = nullptr;
+    QDialogButtonBox* buttons = okCancelButtons(this, &ok);
     // Enter makes a new row; OK is clicked.
     ok->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_edit);

@@ -1,5 +1,7 @@
 #include "app/AppIcons.h"
 
+#include "app/FormThumbnail.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -116,6 +118,20 @@ QIcon icon(Kind kind)
     QIcon result;
     for (int size : {16, 24, 32, 48})
         result.addPixmap(render(kind, size));
+    return result;
+}
+
+QIcon applicationIcon()
+{
+    QIcon result;
+    for (int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        const int width = size * 210 / 297;
+        FormThumbnail::paint(p, QRect((size - width) / 2, 0, width, size), 0);
+        result.addPixmap(pixmap);
+    }
     return result;
 }
 

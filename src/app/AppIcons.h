@@ -10,4 +10,7 @@ enum Kind { New, Open, Save, Cut, Copy, Paste, Print, About };
 
 QIcon icon(Kind kind);
 
+// The program's own icon: a small Einheitspapier.
+QIcon applicationIcon();
+
 } // namespace AppIcons

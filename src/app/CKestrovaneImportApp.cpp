@@ -8,11 +8,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QTranslator>
 
+#include "app/AppIcons.h"
 #include "app/CAboutDlg.h"
 #include "app/CDlgNewEhpapier.h"
 #include "app/CMainFrame.h"
@@ -28,6 +28,7 @@
 #include "app/SystemInfoReport.h"
 #include "app/WidgetPrompt.h"
 #include "view/CEinheitspapierView.h"
+#include "view/EhPrintController.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ CKestrovaneImportApp::~CKestrovaneImportApp()
 {
     // Documents go before the object their views call back into.
     m_mainFrame.reset();
+    // The print commands must not call back into an object that is gone.
+    EhPrintController::resetEnvironment();
     if (s_instance == this)
         s_instance = nullptr;
 }
@@ -109,6 +112,7 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
         return false;
     }
 
+    QApplication::setWindowIcon(AppIcons::applicationIcon());
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_docManager.setMainFrame(m_mainFrame.get());
     FieldDefinitions::live().load(m_registry);
@@ -154,6 +158,15 @@ void CKestrovaneImportApp::registerDocumentTemplates()
             return std::make_unique<EhViewAdapter>(*this, static_cast<EhAppDocument&>(document), parent);
         }));
     CEinheitspapierView::setFormSetChooser(&CDlgNewEhpapier::ask);
+
+    // Every view prints on the program's printer, and a printer chosen by
+    // name is selected by the main window.
+    EhPrintController::Environment& print = EhPrintController::environment();
+    print.printer = [this]() -> QPrinter& { return printer(); };
+    print.message = [this](QWidget* parent, const QString& text) { m_prompt->showMessage(parent, text); };
+    print.selectPrinter = [this, fallback = print.selectPrinter](QWidget* parent, const QString& name) {
+        return m_mainFrame ? m_mainFrame->selectPrinter(name) : fallback(parent, name);
+    };
 }
 
 void CKestrovaneImportApp::registerWithDesktop()
@@ -212,8 +225,7 @@ void CKestrovaneImportApp::openRecentFile(int index)
 void CKestrovaneImportApp::OnFilePrintSetup()
 {
     HelpContextScope help(*this, HelpPrintSetup);
-    QPageSetupDialog dialog(&printer(), m_mainFrame.get());
-    dialog.exec();
+    EhPrintController::environment().printSetup(m_mainFrame.get(), printer());
 }
 
 void CKestrovaneImportApp::OnAppAbout()

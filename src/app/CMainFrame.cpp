@@ -24,12 +24,12 @@
 #include "app/DocManager.h"
 #include "app/FormViewInterface.h"
 #include "app/StringTable.h"
-#include "view/EhPrintController.h"
 #include "view/PrintSettingsCommands.h"
 
 namespace {
 
 const QString ReadyText = QStringLiteral("Bereit");
+constexpr int PrintSetupCommand = 57606;
 
 } // namespace
 
@@ -47,9 +47,6 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     createMenus();
     createToolBar();
     createStatusBar();
-    // The document windows print on the program's printer.
-    EhPrintController::environment().printer = [&app]() -> QPrinter& { return app.printer(); };
-    EhPrintController::environment().selectPrinter = [this](QWidget*, const QString& name) { return selectPrinter(name); };
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::activeWindowChanged);
     connect(&m_app.docManager(), &DocManager::titleChanged, this, [this](AppDocument* document) {
@@ -81,7 +78,6 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
 
 CMainFrame::~CMainFrame()
 {
-    EhPrintController::resetEnvironment();
     qApp->removeEventFilter(this);
     // The document windows go while this object is still whole: closing
     // them changes the active window, which must not reach half a frame.
@@ -127,7 +123,16 @@ void CMainFrame::createActions()
     a = addCommand(QStringLiteral("fileSaveAs"), QStringLiteral("Speichern &unter..."));
     connect(a, &QAction::triggered, this, withActive([&docs](AppDocument& d) { docs.saveDocumentAs(d); }));
     a = addCommand(QStringLiteral("filePrintSetup"), QStringLiteral("Dru&ckeinrichtung..."));
-    connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnFilePrintSetup);
+    connect(a, &QAction::triggered, this, [this] {
+        // The active view sets up its printer itself when it can.
+        if (m_shownFrame) {
+            if (QAction* own = m_shownFrame->view().command(PrintSetupCommand)) {
+                own->trigger();
+                return;
+            }
+        }
+        m_app.OnFilePrintSetup();
+    });
     a = addCommand(QStringLiteral("appExit"), QStringLiteral("&Beenden"));
     connect(a, &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < Settings::RecentFileCount; ++i) {
@@ -166,8 +171,8 @@ void CMainFrame::createMenus()
     m_fileMenu->addAction(command(QStringLiteral("fileSaveAs")));
     m_viewFileAnchor = m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("filePrintSetup")));
-    PrintSettingsCommands::install(*this, *m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
+    PrintSettingsCommands::install(*this, *m_fileMenu, m_recentSeparator);
     m_fileMenu->addActions(m_recentActions);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("appExit")));

@@ -11,7 +11,7 @@ CSplashWnd* CSplashWnd::s_current = nullptr;
 
 namespace {
 
-const QSize SplashSize(440, 260);
+const QSize SplashSize(500, 260);
 
 } // namespace
 
@@ -91,19 +91,19 @@ void CSplashWnd::paintEvent(QPaintEvent*)
     FormThumbnail::paint(p, QRect(58, 60, 120, 170), 99);
 
     QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(30);
+    title.setPixelSize(28);
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0, 90, 0));
-    p.drawText(QRect(196, 60, 230, 40), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(196, 60, 290, 40), Qt::AlignLeft | Qt::AlignVCenter,
                StringTable::text(StringTable::ApplicationTitle));
 
     QFont line(QStringLiteral("Arial"));
     line.setPixelSize(15);
     p.setFont(line);
     p.setPen(Qt::black);
-    p.drawText(QRect(196, 104, 230, 24), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(196, 104, 290, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Einheitspapier und D.V.1"));
-    p.drawText(QRect(196, 200, 230, 24), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(196, 200, 290, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Version: %1").arg(QStringLiteral(KV_PRODUCT_VERSION)));
 }

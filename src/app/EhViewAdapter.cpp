@@ -106,6 +106,11 @@ QList<QAction*> EhViewAdapter::menuCommands(Menu menu) const
     return {};
 }
 
+QAction* EhViewAdapter::command(int id) const
+{
+    return m_view ? m_view->action(V::Command(id)) : nullptr;
+}
+
 QString EhViewAdapter::statusText(StatusPane pane) const
 {
     return pane == PagePane ? m_pageText : m_modeText;

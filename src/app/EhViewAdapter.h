@@ -23,6 +23,7 @@ public:
     bool initialUpdate() override;
     void commitEdit() override;
     QList<QAction*> menuCommands(Menu menu) const override;
+    QAction* command(int id) const override;
     QString statusText(StatusPane pane) const override;
     void setStatusListener(std::function<void()> listener) override;
     void activated() override;

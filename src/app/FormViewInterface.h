@@ -39,6 +39,10 @@ public:
     // for a separator.
     virtual QList<QAction*> menuCommands(Menu menu) const = 0;
 
+    // The view's command of a menu id, or null: commands the view handles
+    // itself before the program does (its own printer set-up, say).
+    virtual QAction* command(int id) const = 0;
+
     virtual QString statusText(StatusPane pane) const = 0;
     // Called whenever a status text changes.
     virtual void setStatusListener(std::function<void()> listener) = 0;

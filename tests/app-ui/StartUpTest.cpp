@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include "app/FreedesktopRegistration.h"
 #include "app/SystemInfoReport.h"
 #include "form/CEinheitspapierDoc.h"
+#include "view/EhPrintController.h"
 
 namespace {
 
@@ -173,4 +176,31 @@ TEST_F(StartUp, SystemInformationListsTheSettingsAndWritesTheSupportFile)
     QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("saveSupportFile")), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(QString::fromUtf8(testsupport::readFile(dlg.supportFilePath())), text);
+}
+
+TEST_F(StartUp, PrinterCommandsWorkOnTheProgramsPrinter)
+{
+    prompt.choices << 0;
+    start();
+    QList<QPrinter*> setUp;
+    EhPrintController::environment().printSetup = [&](QWidget*, QPrinter& printer) { setUp << &printer; };
+
+    // One printer set-up entry, whether the view or the program answers it.
+    QMenu* file = frame().menu(QStringLiteral("menuFile"));
+    int entries = 0;
+    for (QAction* a : file->actions())
+        entries += a->text() == QStringLiteral("Dru&ckeinrichtung...") ? 1 : 0;
+    EXPECT_EQ(entries, 1);
+    frame().command(QStringLiteral("filePrintSetup"))->trigger();
+    prompt.saveAnswers << AppPrompt::SaveAnswer::No;
+    frame().command(QStringLiteral("fileCloseAll"))->trigger();
+    frame().command(QStringLiteral("filePrintSetup"))->trigger();
+    EXPECT_EQ(setUp, (QList<QPrinter*>{&app->printer(), &app->printer()}));
+
+    // A stored printer that is gone is reported; the printer stays.
+    const QString before = app->printer().printerName();
+    EXPECT_FALSE(frame().selectPrinter(QStringLiteral("Gibt es nicht")));
+    EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("Der Drucker Gibt es nicht konnte nicht gefunden werden.\n"
+                                                          "Es wird der Standarddrucker verwendet.")});
+    EXPECT_EQ(app->printer().printerName(), before);
 }

@@ -18,6 +18,11 @@ constexpr int FirstPageFields = 154;
 constexpr int ContinuationFields = 214;
 // Box 1 of the first page: "Feld 1 A" to "Feld 1 C".
 constexpr int Box1Fields = 3;
+// Box 44 of the first page: its text area, the line kept for it outside the
+// sheet, and the second rectangle on the place of the deadline.
+constexpr int Box44Text = 113;
+constexpr int Box44FirstLine = 111;
+constexpr int Box44Deadline = 114;
 // Box 2 of a continuation sheet: its customs number and its text.
 constexpr int ContBox2Number = 7;
 constexpr int ContBox2 = 8;
@@ -113,9 +118,19 @@ QList<EhPrintedField> EhPrintLayer::printedFields(const EhFormPage& page) const
     if (kind == PageKind::First) {
         const int n = std::min(FirstPageFields, int(store.firstPageFieldCount()));
         for (int i = 0; i < n; ++i) {
-            const QRect r = placedRect(kind, i);
-            if (printable(page.firstFlags, i) && !r.isNull())
-                out.append({kind, i, 1, r});
+            QRect r = placedRect(kind, i);
+            if (!printable(page.firstFlags, i) || r.isNull())
+                continue;
+            if (i == Box44Text) {
+                // As on screen: box 44's text takes the first line when
+                // nothing is kept for it, and gives way to the deadline box
+                // when that is used.
+                if (store.text(Box44FirstLine, 1).isEmpty())
+                    r.setTop(r.top() - 50);
+                if (!store.text(Box44Deadline, 1).isEmpty())
+                    r.setRight(placedRect(kind, Box44Deadline).left() - 2 - 1);
+            }
+            out.append({kind, i, 1, r});
         }
         return out;
     }

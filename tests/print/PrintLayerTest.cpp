@@ -257,3 +257,28 @@ TEST_F(PrintFixture, InputTaxCrossAndAlignmentMarks)
     EXPECT_FALSE(isInk(image, cx, cy));
     EXPECT_TRUE(isInk(image, 30 + 180, 65));   // the continuation sheet's corner
 }
+
+TEST_F(PrintFixture, Box44TextGivesWayToTheDeadline)
+{
+    // Box 44's text area reaches down beside the deadline box; long lines
+    // down to its bottom would run across the deadline's text.
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines << QStringLiteral("Vermerk%1 Unterlagen Bescheinigungen Genehmigungen Rechnung Ursprung").arg(i);
+    setText(113, 1, lines.join(QStringLiteral("\r\n")));
+    setText(114, 1, QStringLiteral("Frist"));
+    const PdfText pdf = print(1);
+    const PdfWord* deadline = pdf.find(QStringLiteral("Frist"));
+    ASSERT_TRUE(deadline);
+    ASSERT_TRUE(pdf.find(QStringLiteral("Vermerk12")));
+    for (const PdfWord& w : pdf.onPage(1)) {
+        if (w.text == QStringLiteral("Frist"))
+            continue;
+        const bool apart = w.right <= deadline->left || w.bottom <= deadline->top || w.top >= deadline->bottom;
+        EXPECT_TRUE(apart) << qPrintable(w.text);
+    }
+    // Without anything kept for its first line, the text starts a line higher.
+    const EhPrintLayer layer(EhPrintSetup{});
+    EXPECT_NEAR(pdf.find(QStringLiteral("Vermerk1"))->top, (layer.placedRect(PageKind::First, 113).top() - 50) / 10.0,
+                Tolerance);
+}

@@ -8,7 +8,7 @@
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFormat.h"
 #include "form/FieldStoreJson.h"
-#include "form/LoadMessages.h"
+#include "app/StringTable.h"
 
 namespace cli {
 
@@ -21,7 +21,7 @@ bool dumpEinheitspapier(const QString& path, const QByteArray& head, QByteArray*
     if (!doc.load(path, error))
         return false;
     if (doc.loadStatus() != 0)
-        *warning = LoadMessages::text(doc.loadStatus());
+        *warning = StringTable::text(doc.loadStatus());
     *json = FieldStoreJson::Object()
                 .add("type", QStringLiteral("Einheitspapier"))
                 .add("magic", QString::fromLatin1(head))
@@ -43,7 +43,7 @@ bool convertEinheitspapier(const QString& in, const QString& out, QString* error
     // A refused file reads as an empty document; writing that out would
     // pass off an empty form as the converted file.
     if (doc.loadStatus() != 0) {
-        *error = LoadMessages::text(doc.loadStatus());
+        *error = StringTable::text(doc.loadStatus());
         return false;
     }
     return doc.save(out, error);

@@ -7,7 +7,7 @@
 #include "form/EhDocumentOperations.h"
 #include "form/EhFieldFlags.h"
 #include "form/EhUserPrompt.h"
-#include "form/LoadMessages.h"
+#include "app/StringTable.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ class QuietPrompt : public EhUserPrompt
 {
 public:
     explicit QuietPrompt(QTextStream& err) : m_err(err) {}
-    void showMessage(int id) override { m_err << LoadMessages::text(id) << '\n'; }
+    void showMessage(int id) override { m_err << StringTable::text(id) << '\n'; }
     void showText(const QString& text) override { m_err << text << '\n'; }
     bool askYesNo(int) override { return false; }
     void beep() override {}

@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
-#include "form/LoadMessages.h"
+#include "app/StringTable.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ int renumber(const QStringList& arguments, cli::Io& io)
         return 1;
     }
     if (doc.loadStatus() != 0) {
-        io.err << args.at(0) << ": " << LoadMessages::text(doc.loadStatus()) << '\n';
+        io.err << args.at(0) << ": " << StringTable::text(doc.loadStatus()) << '\n';
         return 1;
     }
     EhDocumentOperations::renumber(doc);

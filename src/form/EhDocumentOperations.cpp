@@ -176,6 +176,15 @@ void switchFormSet(CEinheitspapierDoc& doc, int formSet)
 void renumber(CEinheitspapierDoc& doc)
 {
     FieldStore& store = doc.store();
+    // The focus runs this on entering a numbered field: only a text that
+    // really changes marks the document modified.
+    bool changed = false;
+    const auto put = [&](int field, int page, const QString& text) {
+        if (store.text(field, page) == text)
+            return;
+        store.setText(field, page, text);
+        changed = true;
+    };
     const auto filled = [&](const EhGoodsPosition& pos) {
         return !store.text(pos.box31Field(), pos.page).trimmed().isEmpty();
     };
@@ -183,34 +192,34 @@ void renumber(CEinheitspapierDoc& doc)
     for (int slot = 1; slot <= 3; ++slot)
         page2Length += store.text(EhGoodsPosition{2, slot}.box31Field(), 2).trimmed().size();
 
-    store.setText(53, 1, QStringLiteral("1"));
+    put(53, 1, QStringLiteral("1"));
     if (page2Length == 0) {
-        store.setText(11, 1, QString());
-        store.setText(12, 1, QString());
-        store.setText(14, 1, QStringLiteral("1"));
-        doc.setModified();
-        return;
-    }
-    const QString sheets = QString::number(doc.continuationPageCount() + 1);
-    store.setText(11, 1, QStringLiteral("1"));
-    store.setText(12, 1, sheets);
-    int n = 1;
-    bool counting = true;
-    for (int page = 2; page <= lastPage(doc); ++page) {
-        store.setText(9, page, QString::number(page));
-        store.setText(10, page, sheets);
-        for (int slot = 1; slot <= 3 && counting; ++slot) {
-            const EhGoodsPosition pos{page, slot};
-            if (!filled(pos)) {
-                counting = false;
-                break;
+        put(11, 1, QString());
+        put(12, 1, QString());
+        put(14, 1, QStringLiteral("1"));
+    } else {
+        const QString sheets = QString::number(doc.continuationPageCount() + 1);
+        put(11, 1, QStringLiteral("1"));
+        put(12, 1, sheets);
+        int n = 1;
+        bool counting = true;
+        for (int page = 2; page <= lastPage(doc); ++page) {
+            put(9, page, QString::number(page));
+            put(10, page, sheets);
+            for (int slot = 1; slot <= 3 && counting; ++slot) {
+                const EhGoodsPosition pos{page, slot};
+                if (!filled(pos)) {
+                    counting = false;
+                    break;
+                }
+                ++n;
+                put(pos.box32Field(), page, QString::number(n));
             }
-            ++n;
-            store.setText(pos.box32Field(), page, QString::number(n));
         }
+        put(14, 1, QString::number(n));
     }
-    store.setText(14, 1, QString::number(n));
-    doc.setModified();
+    if (changed)
+        doc.setModified();
 }
 
 bool isNumberingTarget(int page, int field)

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QString>
 
+#include "app/StringTable.h"
+
 class CEinheitspapierDoc;
 class EhUserPrompt;
 
@@ -14,9 +16,9 @@ class EhUserPrompt;
 namespace EhDocumentOperations {
 
 // Message ids of the string table used here.
-inline constexpr int MsgPageIncomplete = 22;
-inline constexpr int MsgRemoveLastPage = 23;
-inline constexpr int MsgInsertDate = 143;
+inline constexpr int MsgPageIncomplete = StringTable::ContinuationPageIncomplete;
+inline constexpr int MsgRemoveLastPage = StringTable::ConfirmRemoveLastPage;
+inline constexpr int MsgInsertDate = StringTable::ConfirmInsertDate;
 
 // --- new document ------------------------------------------------------
 // Writes the user's standing texts into a freshly reset document.

@@ -12,7 +12,7 @@
 #include "TestSupport.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFieldNames.h"
-#include "form/LoadMessages.h"
+#include "app/StringTable.h"
 
 using testsupport::readFile;
 using testsupport::TempDir;
@@ -140,9 +140,9 @@ TEST(EhDocument, FieldNamesAndLoadMessages)
     EXPECT_EQ(EhFieldNames::listEntry(180), QStringLiteral("Seite 2 - 47 (Summe)"));
     EXPECT_TRUE(EhFieldNames::listEntry(181).isEmpty());
 
-    EXPECT_EQ(LoadMessages::text(18),
+    EXPECT_EQ(StringTable::text(18),
               QStringLiteral("Dies ist kein bekanntes Dokumentformat und\nkann daher nicht geöffnet werden!"));
-    EXPECT_EQ(LoadMessages::text(19),
+    EXPECT_EQ(StringTable::text(19),
               QStringLiteral("Dies ist ein Dokument einer älteren Version\nund kann nicht geöffnet werden!"));
-    EXPECT_TRUE(LoadMessages::text(0).isEmpty());
+    EXPECT_TRUE(StringTable::text(0).isEmpty());
 }

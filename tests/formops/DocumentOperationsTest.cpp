@@ -167,6 +167,11 @@ TEST_F(DocumentOperations, NumberingStopsAtTheFirstEmptyPosition)
     EXPECT_EQ(s.text(12, 3), QStringLiteral("5"));
     EXPECT_EQ(s.text(14, 1), QStringLiteral("5"));
 
+    // Numbering again changes nothing and leaves the document unmodified.
+    doc.setModified(false);
+    ops::renumber(doc);
+    EXPECT_FALSE(doc.isModified());
+
     EXPECT_TRUE(ops::isNumberingTarget(1, 53));
     EXPECT_TRUE(ops::isNumberingTarget(3, 33));
     EXPECT_FALSE(ops::isNumberingTarget(1, 12));

@@ -64,8 +64,9 @@ CKestrovaneImportApp::~CKestrovaneImportApp()
 {
     // Documents go before the object their views call back into.
     m_mainFrame.reset();
-    // The print commands must not call back into an object that is gone.
+    // Views made after this object must not call back into it.
     EhPrintController::resetEnvironment();
+    CEinheitspapierView::setFormSetChooser(nullptr);
     if (s_instance == this)
         s_instance = nullptr;
 }
@@ -159,14 +160,11 @@ void CKestrovaneImportApp::registerDocumentTemplates()
         }));
     CEinheitspapierView::setFormSetChooser(&CDlgNewEhpapier::ask);
 
-    // Every view prints on the program's printer, and a printer chosen by
-    // name is selected by the main window.
+    // Every view prints on the program's printer and reports through the
+    // program's messages.
     EhPrintController::Environment& print = EhPrintController::environment();
     print.printer = [this]() -> QPrinter& { return printer(); };
     print.message = [this](QWidget* parent, const QString& text) { m_prompt->showMessage(parent, text); };
-    print.selectPrinter = [this, fallback = print.selectPrinter](QWidget* parent, const QString& name) {
-        return m_mainFrame ? m_mainFrame->selectPrinter(name) : fallback(parent, name);
-    };
 }
 
 void CKestrovaneImportApp::registerWithDesktop()

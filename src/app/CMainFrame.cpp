@@ -10,8 +10,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -24,6 +22,7 @@
 #include "app/DocManager.h"
 #include "app/FormViewInterface.h"
 #include "app/StringTable.h"
+#include "view/EhPrintController.h"
 #include "view/PrintSettingsCommands.h"
 
 namespace {
@@ -413,15 +412,9 @@ void CMainFrame::updateWindowMenu()
 
 bool CMainFrame::selectPrinter(const QString& name)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull()) {
-        m_app.prompt().showMessage(this, QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
-                                                        "Es wird der Standarddrucker verwendet.")
-                                             .arg(name));
-        return false;
-    }
-    m_app.printer().setPrinterName(info.printerName());
-    return true;
+    // The print commands know how; they work on the program's printer and
+    // report through the program's messages (set at start-up).
+    return EhPrintController::environment().selectPrinter(this, name);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

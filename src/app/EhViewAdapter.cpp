@@ -61,7 +61,16 @@ QWidget* EhViewAdapter::widget()
 
 bool EhViewAdapter::initialUpdate()
 {
-    const bool ok = m_view->initialUpdate(m_app.requestedForm());
+    // A document read from a file keeps the form set it was saved with; a
+    // new one gets the set just chosen. A file without a set (an export
+    // document) has it asked for, rather than silently taking whatever set
+    // was chosen last for another document.
+    int formSet = m_app.requestedForm();
+    if (!m_document.path().isEmpty()) {
+        const int stored = m_document.document().formSet();
+        formSet = stored >= 0 && stored <= 3 ? stored : CEinheitspapierDoc::NoFormSet;
+    }
+    const bool ok = m_view->initialUpdate(formSet);
     m_pageText = m_view->statusText();
     m_modeText = m_view->insertModeText();
     return ok;

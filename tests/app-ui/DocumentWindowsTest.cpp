@@ -328,3 +328,41 @@ TEST_F(DocumentWindows, TheActiveViewLendsItsCommandsToTheMenus)
     EXPECT_FALSE(form->menuAction()->isVisible());
     EXPECT_TRUE(frame().statusText(1).isEmpty());
 }
+
+TEST_F(DocumentWindows, AnOpenedDocumentKeepsItsFormSetAndAnExportDocumentAsksForOne)
+{
+    start();
+    int asked = 0;
+    CEinheitspapierView::setFormSetChooser([&asked](QWidget*) {
+        ++asked;
+        return 2;
+    });
+    CEinheitspapierDoc doc;
+    doc.deleteContents();
+    doc.setFormSet(3);
+    const QString path = files.file(QStringLiteral("Satz3.aef"));
+    ASSERT_TRUE(doc.save(path));
+    doc.setFormSet(CEinheitspapierDoc::ExportFormSet);
+    const QString exportPath = files.file(QStringLiteral("Export.aef"));
+    ASSERT_TRUE(doc.save(exportPath));
+
+    // The last choice was another set: the file's own set wins, and becomes
+    // the choice the file dialogs preselect by.
+    app->setRequestedForm(1);
+    ASSERT_NE(app->docManager().openDocument(path), nullptr);
+    EXPECT_EQ(ehDocument(app->docManager().activeDocument()).formSet(), 3);
+    EXPECT_EQ(app->requestedForm(), 3);
+    EXPECT_EQ(asked, 0);
+
+    ModalCloser closer;
+    ASSERT_NE(app->docManager().openDocument(exportPath), nullptr);
+    EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Dies ist eine Export-Einheitspapier-Datei!")});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ehDocument(app->docManager().activeDocument()).formSet(), 2);
+
+    // Cancelling the question closes the document again.
+    CEinheitspapierView::setFormSetChooser([](QWidget*) { return -1; });
+    command("fileClose")->trigger();
+    EXPECT_EQ(app->docManager().openDocument(exportPath), nullptr);
+    EXPECT_EQ(app->docManager().documents().size(), 1);
+}

@@ -1,6 +1,7 @@
 #include "view/PrintDialogModel.h"
 
 #include "app/Profile.h"
+#include "view/WholeNumberInput.h"
 
 QString PrintDialogModel::caption(FormKind kind)
 {
@@ -23,16 +24,12 @@ QStringList PrintDialogModel::pageEntries(FormKind kind, int pageCount)
 
 std::optional<int> PrintDialogModel::parseCopies(const QString& text)
 {
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok || n < MinCopies || n > MaxCopies)
-        return std::nullopt;
-    return n;
+    return WholeNumberInput::parse(text, MinCopies, MaxCopies);
 }
 
 QString PrintDialogModel::copiesRangeMessage()
 {
-    return QStringLiteral("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(MinCopies).arg(MaxCopies);
+    return WholeNumberInput::rangeMessage(MinCopies, MaxCopies);
 }
 
 QString PrintDialogModel::rememberedPrinter(const QString& viewSection)

@@ -1,19 +1,16 @@
 #include "view/PrinterFontSizes.h"
 
 #include "app/Profile.h"
+#include "view/WholeNumberInput.h"
 
 std::optional<int> PrinterFontSizes::parse(const QString& text)
 {
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok);
-    if (!ok || v < Min || v > Max)
-        return std::nullopt;
-    return v;
+    return WholeNumberInput::parse(text, Min, Max);
 }
 
 QString PrinterFontSizes::rangeMessage()
 {
-    return QStringLiteral("Geben Sie eine ganze Zahl zwischen %1 und %2 ein.").arg(Min).arg(Max);
+    return WholeNumberInput::rangeMessage(Min, Max);
 }
 
 void PrinterFontSizes::load()

@@ -188,6 +188,9 @@ void CMainFrame::createMenus()
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Fenster"));
     m_windowMenu->setObjectName(QStringLiteral("menuWindow"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
+    // Filled once now, so that the key of "Nächstes Fenster" works before
+    // the menu was ever opened.
+    updateWindowMenu();
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&?"));
     m_helpMenu->setObjectName(QStringLiteral("menuHelp"));

@@ -188,6 +188,18 @@ TEST_F(DocumentWindows, EndingTheProgramAsksForEveryModifiedDocumentBeforeClosin
     EXPECT_EQ(second->windowTitle(), QStringLiteral("EhForm2"));
     typeInto(viewOf(second), 1, 10, QStringLiteral("zwei"));
 
+    // The window menu lists both and brings the chosen one to the front.
+    QMenu* windows = frame().menu(QStringLiteral("menuWindow"));
+    emit windows->aboutToShow();
+    QStringList listed;
+    for (QAction* a : windows->actions()) {
+        if (a->objectName().startsWith(QLatin1String("window")) && a->isCheckable())
+            listed << a->text();
+    }
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("&1 EhForm1"), QStringLiteral("&2 EhForm2")}));
+    frame().findChild<QAction*>(QStringLiteral("window1"))->trigger();
+    EXPECT_EQ(frame().activeChildFrame(), first);
+
     // No for the first, Cancel for the second: nothing closes.
     prompt.saveAnswers << Answer::No << Answer::Cancel;
     EXPECT_FALSE(frame().close());

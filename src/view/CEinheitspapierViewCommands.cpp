@@ -121,11 +121,7 @@ void CEinheitspapierView::createActions()
     addSeparator(m_actionList);
     addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"));
     addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
-    // Printing
-    for (QAction* a : (new EhPrintController(*this))->actions()) {
-        m_actions.insert(a->data().toInt(), a);
-        m_actionList.append(a);
-    }
+    new EhPrintController(*this);   // printing: its commands join the view's
 
     // The field editor's context menu.
     m_contextList << action(InsertChoice);

@@ -74,24 +74,19 @@ EhPrintController::EhPrintController(CEinheitspapierView& view)
     : QObject(&view)
     , m_view(view)
 {
-    addCommand(Print, QStringLiteral("&Drucken..."), &EhPrintController::OnFilePrint)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    addCommand(Print, QStringLiteral("&Drucken..."), &EhPrintController::OnFilePrint,
+               {QKeySequence(Qt::CTRL | Qt::Key_P)});
     addCommand(PrintPreview, QStringLiteral("Seiten&ansicht"), &EhPrintController::OnFilePrintPreview);
     addCommand(ExportPdf, QStringLiteral("Als PDF exportieren..."), &EhPrintController::OnExportPdf);
     addCommand(PrintSetup, QStringLiteral("Dru&ckeinrichtung..."), &EhPrintController::OnFilePrintSetup);
     addCommand(Margins, QStringLiteral("&Ränder..."), &EhPrintController::OnMargins);
 }
 
-QAction* EhPrintController::addCommand(Command id, const QString& text, void (EhPrintController::*run)())
+void EhPrintController::addCommand(Command id, const QString& text, void (EhPrintController::*run)(),
+                                   const QList<QKeySequence>& keys)
 {
-    auto* a = new QAction(text, &m_view);
-    a->setData(int(id));
-    a->setObjectName(QStringLiteral("cmd%1").arg(int(id)));
-    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(a, &QAction::triggered, this, run);
-    m_view.addAction(a);
-    m_actions.append(a);
-    return a;
+    // The view commits the text being typed before the command runs.
+    m_actions.append(m_view.addCommandAction(int(id), text, keys, [this, run] { (this->*run)(); }));
 }
 
 QAction* EhPrintController::action(Command id) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -66,7 +67,8 @@ public:
     void OnExportPdf();
 
 private:
-    QAction* addCommand(Command id, const QString& text, void (EhPrintController::*run)());
+    void addCommand(Command id, const QString& text, void (EhPrintController::*run)(),
+                    const QList<QKeySequence>& keys = {});
     // One round of the print command; false when it is to start again.
     bool printOnce();
 

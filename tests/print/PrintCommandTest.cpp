@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "form/CEinheitspapierDoc.h"
 #include "view/CDlgDrucken.h"
 #include "view/CEinheitspapierView.h"
+#include "view/CQznEditWindow_EHP.h"
 #include "view/Common_DlgMargin02.h"
 #include "view/Common_DlgMargin02_Page.h"
 #include "view/EhPrintController.h"
@@ -111,6 +113,18 @@ TEST_F(PrintCommand, ViewLendsItsPrintCommands)
         EXPECT_TRUE(view->action(CEinheitspapierView::Command(id))) << id;
     EXPECT_EQ(view->action(CEinheitspapierView::Command(EhPrintController::Margins))->text(),
               QStringLiteral("&Ränder..."));
+
+    // Ctrl+P reaches the print command while one types in a field, and what
+    // was typed is printed.
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    view->goToFormField(18, 1);
+    QTest::keyClicks(view->editor(), QStringLiteral("Empfaenger"));
+    answer = [](QDialog& d) { return choose(d, 1, QStringLiteral("1"), false); };
+    QTest::keyClick(view->editor(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs, (QStringList{QStringLiteral("Common_DlgMargin02"), QStringLiteral("CDlgDrucken")}));
+    EXPECT_TRUE(readPdfText(pdf).find(QStringLiteral("Empfaenger")));
 }
 
 TEST_F(PrintCommand, ChosenSheetPrintedOncePerCopyAfterTheMargins)

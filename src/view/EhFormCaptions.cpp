@@ -106,7 +106,7 @@ QList<Caption> buildFirst()
     const int n = NumberDrop, t = TextDrop;
     const GoodsBlockCaptions goods = goodsBlock(EhGrid::FirstTop, EhGrid::FirstBlockRow, LinePitch);
     QList<Caption> c;
-    c << at(155, 101, "EUROPÄISCHE UNION") << at(1373, 96, "A") << at(1069, 96, "1   A N M E L D U N G");
+    c << at(155, 106, "EUROPÄISCHE UNION") << at(1373, 96, "A") << at(1069, 96, "1   A N M E L D U N G");
     // Box numbers 2 to 30.
     c << at(154, y(1) + n, "2") << at(1068, y(3) + n, "3") << at(1221, y(3) + n, "4")
       << at(1068, y(5) + n, "5") << at(1221, y(5) + n, "6") << at(1451, y(5) + n, "7")

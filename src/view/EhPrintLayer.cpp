@@ -7,6 +7,7 @@
 #include "app/Profile.h"
 #include "form/EhFieldGeometry.h"
 #include "form/FieldStore.h"
+#include "view/EhBox44Text.h"
 #include "view/FormPainter.h"
 
 using EhFieldFlags::PageKind;
@@ -18,11 +19,6 @@ constexpr int FirstPageFields = 154;
 constexpr int ContinuationFields = 214;
 // Box 1 of the first page: "Feld 1 A" to "Feld 1 C".
 constexpr int Box1Fields = 3;
-// Box 44 of the first page: its text area, the line kept for it outside the
-// sheet, and the second rectangle on the place of the deadline.
-constexpr int Box44Text = 113;
-constexpr int Box44FirstLine = 111;
-constexpr int Box44Deadline = 114;
 // Box 2 of a continuation sheet: its customs number and its text.
 constexpr int ContBox2Number = 7;
 constexpr int ContBox2 = 8;
@@ -121,15 +117,8 @@ QList<EhPrintedField> EhPrintLayer::printedFields(const EhFormPage& page) const
             QRect r = placedRect(kind, i);
             if (!printable(page.firstFlags, i) || r.isNull())
                 continue;
-            if (i == Box44Text) {
-                // As on screen: box 44's text takes the first line when
-                // nothing is kept for it, and gives way to the deadline box
-                // when that is used.
-                if (store.text(Box44FirstLine, 1).isEmpty())
-                    r.setTop(r.top() - 50);
-                if (!store.text(Box44Deadline, 1).isEmpty())
-                    r.setRight(placedRect(kind, Box44Deadline).left() - 2 - 1);
-            }
+            if (i == EhBox44Text::TextField)
+                r = EhBox44Text::adjusted(r, store, placedRect(kind, EhBox44Text::DeadlineField));
             out.append({kind, i, 1, r});
         }
         return out;

@@ -3,6 +3,7 @@
 #include "app/Profile.h"
 #include "form/EhFieldGeometry.h"
 #include "form/FieldStore.h"
+#include "view/EhBox44Text.h"
 #include "view/EhFormCaptions.h"
 #include "view/EhFormLines.h"
 
@@ -254,14 +255,8 @@ void FormPainter::paintFieldTexts(QPainter& painter, const EhFormPage& page) con
             if (!shown(i))
                 continue;
             QRect r = textRect(kind, i);
-            if (i == 113) {
-                // Box 44's text takes the first line too when nothing is kept
-                // for it, and gives way to the deadline box when that is used.
-                if (store.text(111, 1).isEmpty())
-                    r.setTop(r.top() - 50);
-                if (!store.text(114, 1).isEmpty())
-                    r.setRight(textRect(kind, 114).left() - 2 - 1);
-            }
+            if (i == EhBox44Text::TextField)
+                r = EhBox44Text::adjusted(r, store, textRect(kind, EhBox44Text::DeadlineField));
             draw(i, 1, r);
         }
         if (page.inputTax && (page.formSet == 0 || page.formSet == 1 || page.formSet == 3))

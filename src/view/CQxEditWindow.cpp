@@ -67,40 +67,48 @@ CQxEditWindow::~CQxEditWindow() = default;
 
 // --- rectangles -------------------------------------------------------------
 
+namespace {
+
+// The rectangles of one page kind: set and read by field index below the
+// kind's field count.
+int storeRect(QList<QRect>& rects, int count, int field, const QRect& rect)
+{
+    if (field < 0 || field >= count)
+        return -1;
+    if (rects.size() < count)
+        rects.resize(count);
+    rects[field] = rect;
+    return 0;
+}
+
+int loadRect(const QList<QRect>& rects, int count, int field, QRect* rect)
+{
+    if (field < 0 || field >= count || field >= rects.size())
+        return -1;
+    *rect = rects[field];
+    return 0;
+}
+
+} // namespace
+
 int CQxEditWindow::SetFieldRect(int field, const QRect& rect)
 {
-    if (field < 0 || field >= m_store.firstPageFieldCount())
-        return -1;
-    if (m_firstRects.size() < m_store.firstPageFieldCount())
-        m_firstRects.resize(m_store.firstPageFieldCount());
-    m_firstRects[field] = rect;
-    return 0;
+    return storeRect(m_firstRects, m_store.firstPageFieldCount(), field, rect);
 }
 
 int CQxEditWindow::GetFieldRect(int field, QRect* rect) const
 {
-    if (field < 0 || field >= m_store.firstPageFieldCount() || field >= m_firstRects.size())
-        return -1;
-    *rect = m_firstRects[field];
-    return 0;
+    return loadRect(m_firstRects, m_store.firstPageFieldCount(), field, rect);
 }
 
 int CQxEditWindow::SetContFieldRect(int field, const QRect& rect)
 {
-    if (field < 0 || field >= m_store.continuationFieldCount())
-        return -1;
-    if (m_contRects.size() < m_store.continuationFieldCount())
-        m_contRects.resize(m_store.continuationFieldCount());
-    m_contRects[field] = rect;
-    return 0;
+    return storeRect(m_contRects, m_store.continuationFieldCount(), field, rect);
 }
 
 int CQxEditWindow::GetContFieldRect(int field, QRect* rect) const
 {
-    if (field < 0 || field >= m_store.continuationFieldCount() || field >= m_contRects.size())
-        return -1;
-    *rect = m_contRects[field];
-    return 0;
+    return loadRect(m_contRects, m_store.continuationFieldCount(), field, rect);
 }
 
 QRect CQxEditWindow::fieldRect(int field, int page) const

@@ -15,8 +15,8 @@ using EhFieldFlags::PageKind;
 namespace {
 
 // Fields of a sheet kind that the print code walks through.
-constexpr int FirstPageFields = 154;
-constexpr int ContinuationFields = 214;
+using EhFieldFlags::ContinuationFields;
+using EhFieldFlags::FirstPageFields;
 // Box 1 of the first page: "Feld 1 A" to "Feld 1 C".
 constexpr int Box1Fields = 3;
 // Box 2 of a continuation sheet: its customs number and its text.

@@ -10,10 +10,10 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-#include "app/FieldDefinitions.h"
+#include "form/FieldDefinitions.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/FieldStore.h"
-#include "view/EhPrintJob.h"
+#include "print/EhPrintJob.h"
 #include "view/FormPainter.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "app/FieldDefinitions.h"
+#include "form/FieldDefinitions.h"
 #include "form/CEinheitspapierDoc.h"
 #include "view/CEinheitspapierView.h"
 #include "view/CQznEditWindow_EHP.h"

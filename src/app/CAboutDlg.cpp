@@ -7,7 +7,7 @@
 
 #include "app/FormThumbnail.h"
 #include "app/HomePage.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 CAboutDlg::CAboutDlg(const QString& buildDate, QWidget* parent)
     : QDialog(parent)

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 
 CDlgNewEhpapier::CDlgNewEhpapier(QWidget* parent)
     : QDialog(parent)

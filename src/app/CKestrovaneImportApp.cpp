@@ -21,14 +21,14 @@
 #include "app/DocTemplate.h"
 #include "app/EhAppDocument.h"
 #include "app/EhViewAdapter.h"
-#include "app/FieldDefinitions.h"
+#include "form/FieldDefinitions.h"
 #include "app/HomePage.h"
-#include "app/Profile.h"
-#include "app/StringTable.h"
+#include "settings/Profile.h"
+#include "settings/StringTable.h"
 #include "app/SystemInfoReport.h"
 #include "app/WidgetPrompt.h"
 #include "view/CEinheitspapierView.h"
-#include "view/EhPrintController.h"
+#include "print/EhPrintController.h"
 
 namespace {
 

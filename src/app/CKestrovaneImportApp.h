@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/CRegeditManagment.h"
+#include "settings/CRegeditManagment.h"
 #include "app/DocManager.h"
 
 class AppPrompt;

@@ -21,9 +21,9 @@
 #include "app/CKestrovaneImportApp.h"
 #include "app/DocManager.h"
 #include "app/FormViewInterface.h"
-#include "app/StringTable.h"
-#include "view/EhPrintController.h"
-#include "view/PrintSettingsCommands.h"
+#include "settings/StringTable.h"
+#include "print/EhPrintController.h"
+#include "print/PrintSettingsCommands.h"
 
 namespace {
 

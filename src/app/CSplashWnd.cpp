@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "app/FormThumbnail.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 CSplashWnd* CSplashWnd::s_current = nullptr;
 

@@ -9,7 +9,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 #include "app/SystemInfoReport.h"
 
 Common_DlgInternalInfo::Common_DlgInternalInfo(const QString& report, const QString& dataDirectory,

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/RecentFileList.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 class AppDocument;
 class AppPrompt;

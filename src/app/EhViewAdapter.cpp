@@ -5,6 +5,7 @@
 #include "app/AppIcons.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/EhAppDocument.h"
+#include "print/EhPrintController.h"
 #include "view/CEinheitspapierView.h"
 
 namespace {
@@ -34,6 +35,7 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
     , m_document(document)
     , m_view(new CEinheitspapierView(&document.document(), parent))
 {
+    new EhPrintController(*m_view);   // printing: its commands join the view's
     QObject::connect(m_view, &CEinheitspapierView::statusChanged, m_view,
                      [this](const QString& page, const QString& mode) {
                          m_pageText = page;

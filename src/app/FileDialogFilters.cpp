@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "app/Profile.h"
-#include "app/StringTable.h"
+#include "settings/Profile.h"
+#include "settings/StringTable.h"
 
 FileDialogFilters FileDialogFilters::forRequestedForm(int requestedForm)
 {

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Profile.h"
-#include "app/SettingsKeys.h"
+#include "settings/Profile.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

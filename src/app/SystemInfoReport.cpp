@@ -6,10 +6,10 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "app/RecentFileList.h"
-#include "app/SettingsKeys.h"
-#include "app/StringTable.h"
+#include "settings/SettingsKeys.h"
+#include "settings/StringTable.h"
 
 SystemInfoReport::Facts SystemInfoReport::gather(const QString& programDirectory, const QString& installed)
 {

@@ -6,7 +6,7 @@
 
 #include "app/CDlgNew.h"
 #include "app/FileDialogFilters.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 namespace {
 

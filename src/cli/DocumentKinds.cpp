@@ -8,7 +8,7 @@
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFormat.h"
 #include "form/FieldStoreJson.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 namespace cli {
 

@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "app/CRegeditManagment.h"
+#include "settings/CRegeditManagment.h"
 #include "cli/CliCommand.h"
 #include "masterdata/CKestrovaneStammDaten.h"
 #include "masterdata/GoodsCsvImport.h"

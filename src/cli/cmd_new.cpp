@@ -1,13 +1,13 @@
 #include <QTextStream>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "cli/CliCommand.h"
 #include "cli/Dv1Cli.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
 #include "form/EhFieldFlags.h"
 #include "form/EhUserPrompt.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "cli/CliCommand.h"
 #include "form/CEinheitspapierDoc.h"
-#include "view/EhPrintJob.h"
+#include "print/EhPrintJob.h"
 #include "view/FormPainter.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QPdfWriter>
 #include <QTextStream>
 
-#include "app/FieldDefinitions.h"
-#include "app/Profile.h"
+#include "form/FieldDefinitions.h"
+#include "settings/Profile.h"
 #include "cli/CliCommand.h"
 #include "form/CEinheitspapierDoc.h"
 #include "view/FormPainter.h"

@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // values, and a way to change one value without the dialogs.
 #include <QTextStream>
 
-#include "app/SettingsCatalogue.h"
+#include "settings/SettingsCatalogue.h"
 #include "cli/CliCommand.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 namespace {
 

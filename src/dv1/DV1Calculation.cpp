@@ -1,6 +1,6 @@
 #include "dv1/DV1Calculation.h"
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "dv1/CDV1_Doc.h"
 #include "dv1/DV1Amount.h"
 

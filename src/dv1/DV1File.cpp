@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "app/CRegeditManagment.h"
+#include "settings/CRegeditManagment.h"
 #include "dv1/CDV1_Doc.h"
 #include "form/Archive.h"
 #include "form/EhFormat.h"

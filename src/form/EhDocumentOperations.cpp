@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFieldFlags.h"
 #include "form/EhGoodsPosition.h"

@@ -4,7 +4,7 @@
 #include <QDate>
 #include <QString>
 
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 class CEinheitspapierDoc;
 class EhUserPrompt;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/Archive.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFormat.h"

@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/EhDocumentOperations.h"
 
 void CEinheitspapierDoc::applyNewDocumentDefaults()

@@ -1,6 +1,6 @@
 #include "masterdata/AddressTable.h"
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "masterdata/DbfText.h"
 #include "masterdata/TablePath.h"
 

@@ -1,6 +1,6 @@
 #include "masterdata/CKestrovaneStammDaten.h"
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "masterdata/TablePath.h"
 
 namespace {

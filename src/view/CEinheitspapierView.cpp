@@ -7,8 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/FieldDefinitions.h"
-#include "app/Profile.h"
+#include "form/FieldDefinitions.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
 #include "form/EhFieldGeometry.h"

@@ -14,7 +14,6 @@
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhPositionChoice.h"
-#include "view/EhPrintController.h"
 #include "view/EhViewPrompt.h"
 
 namespace {
@@ -121,7 +120,6 @@ void CEinheitspapierView::createActions()
     addSeparator(m_actionList);
     addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"));
     addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
-    new EhPrintController(*this);   // printing: its commands join the view's
 
     // The field editor's context menu.
     m_contextList << action(InsertChoice);

@@ -10,7 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/FieldStore.h"
 #include "view/CQxScrollViewBase.h"
 #include "view/EditorText.h"

@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "app/Profile.h"
-#include "app/ViewZoom.h"
+#include "settings/Profile.h"
+#include "settings/ViewZoom.h"
 #include "view/FormZoom.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "view/CQznEditWindow_EHP.h"
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 
 CQznEditWindow_EHP::CQznEditWindow_EHP(CQxScrollViewBase* view, FieldStore& store) : CQxEditWindow(view, store)
 {

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Profile.h"
-#include "app/StringTable.h"
+#include "settings/Profile.h"
+#include "settings/StringTable.h"
 #include "view/CEinheitspapierView.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "view/FieldTextPainter.h"
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/FieldStore.h"
 
 #include <QFontMetricsF>

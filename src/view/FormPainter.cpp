@@ -1,6 +1,6 @@
 #include "view/FormPainter.h"
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/EhFieldGeometry.h"
 #include "form/FieldStore.h"
 #include "view/EhBox44Text.h"

@@ -90,11 +90,11 @@ private:
 #include <functional>
 #include <memory>
 
-#include "AppTestSupport.h"
+#include "SettingsTestSupport.h"
 #include "TestSupport.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/CMainFrame.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 
 // Lets the event loop run until done() holds or the time is up.
 inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 5000)

@@ -5,7 +5,7 @@
 #include "AppUiTestSupport.h"
 #include "TestSupport.h"
 #include "app/FileDialogFilters.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "app/WidgetPrompt.h"
 
 namespace {

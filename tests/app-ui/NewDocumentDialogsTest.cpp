@@ -12,7 +12,7 @@
 #include "TestSupport.h"
 #include "app/CDlgNew.h"
 #include "app/CDlgNewEhpapier.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 
 TEST(CDlgNew, OffersTheFourFormSetsAndTheDv1OnlyWhenItExists)
 {

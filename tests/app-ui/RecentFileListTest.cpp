@@ -6,7 +6,7 @@
 
 #include "AppUiTestSupport.h"
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "app/RecentFileList.h"
 
 namespace {

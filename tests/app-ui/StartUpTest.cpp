@@ -16,10 +16,10 @@
 #include "app/CSplashWnd.h"
 #include "app/CAboutDlg.h"
 #include "app/Common_DlgInternalInfo.h"
-#include "app/FreedesktopRegistration.h"
+#include "settings/FreedesktopRegistration.h"
 #include "app/SystemInfoReport.h"
 #include "form/CEinheitspapierDoc.h"
-#include "view/EhPrintController.h"
+#include "print/EhPrintController.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "dv1/CDV1_Doc.h"
 #include "dv1/DV1Calculation.h"
 

@@ -12,7 +12,7 @@
 #include "TestSupport.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFieldNames.h"
-#include "app/StringTable.h"
+#include "settings/StringTable.h"
 
 using testsupport::readFile;
 using testsupport::TempDir;

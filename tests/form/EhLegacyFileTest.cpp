@@ -2,7 +2,7 @@
 
 #include "EhFixtures.h"
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 
 using ehfixtures::readDoc;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 
 using testsupport::runCli;

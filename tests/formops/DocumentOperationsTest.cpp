@@ -2,7 +2,7 @@
 
 #include "OpsTestSupport.h"
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
 #include "form/EhFieldFlags.h"

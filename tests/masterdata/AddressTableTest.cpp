@@ -3,7 +3,7 @@
 
 #include "DbfFixtures.h"
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "masterdata/AddressTable.h"
 
 using testsupport::readFile;

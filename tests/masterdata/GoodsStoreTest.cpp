@@ -5,7 +5,7 @@
 
 #include "DbfFixtures.h"
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "masterdata/CKestrovaneStammDaten.h"
 
 using dbffixture::Field;

@@ -16,17 +16,17 @@
 
 #include "PdfWords.h"
 #include "TestSupport.h"
-#include "app/FieldDefinitions.h"
-#include "app/Profile.h"
+#include "form/FieldDefinitions.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
-#include "view/CDlgDrucken.h"
+#include "print/CDlgDrucken.h"
 #include "view/CEinheitspapierView.h"
 #include "view/CQznEditWindow_EHP.h"
-#include "view/Common_DlgMargin02.h"
-#include "view/Common_DlgMargin02_Page.h"
-#include "view/EhPrintController.h"
-#include "view/EhPrintPreviewDialog.h"
-#include "view/PrintSettingsCommands.h"
+#include "print/Common_DlgMargin02.h"
+#include "print/Common_DlgMargin02_Page.h"
+#include "print/EhPrintController.h"
+#include "print/EhPrintPreviewDialog.h"
+#include "print/PrintSettingsCommands.h"
 
 namespace {
 
@@ -44,6 +44,7 @@ protected:
         doc = std::make_unique<CEinheitspapierDoc>();
         doc->deleteContents();
         view = std::make_unique<CEinheitspapierView>(doc.get());
+        new EhPrintController(*view);
         ASSERT_TRUE(view->initialUpdate(0));
         doc->store().setText(10, 1, QStringLiteral("Absender"));
         doc->store().setText(11, 2, QStringLiteral("Ware"));

@@ -9,16 +9,16 @@
 #include <QToolButton>
 
 #include "TestSupport.h"
-#include "app/Profile.h"
-#include "view/CDlgDrucken.h"
-#include "view/CDlgPrinterFontSize.h"
-#include "view/Common_CDlgPrintSizeCorr.h"
-#include "view/Common_DlgMargin02.h"
-#include "view/Common_DlgMargin02_Page.h"
-#include "view/MarginSheetModel.h"
-#include "view/PrintDialogModel.h"
-#include "view/PrintSizeCorrection.h"
-#include "view/PrinterFontSizes.h"
+#include "settings/Profile.h"
+#include "print/CDlgDrucken.h"
+#include "print/CDlgPrinterFontSize.h"
+#include "print/Common_CDlgPrintSizeCorr.h"
+#include "print/Common_DlgMargin02.h"
+#include "print/Common_DlgMargin02_Page.h"
+#include "print/MarginSheetModel.h"
+#include "print/PrintDialogModel.h"
+#include "print/PrintSizeCorrection.h"
+#include "print/PrinterFontSizes.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 
 #include "PdfWords.h"
 #include "TestSupport.h"
-#include "app/FieldDefinitions.h"
-#include "app/Profile.h"
+#include "form/FieldDefinitions.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/FieldStore.h"
-#include "view/EhPrintJob.h"
+#include "print/EhPrintJob.h"
 #include "view/FormPainter.h"
 
 // A fresh store, the built-in field definitions, and a document of form set 0

@@ -3,7 +3,7 @@
 
 #include "PrintFixture.h"
 #include "form/EhFieldGeometry.h"
-#include "view/EhPrintLayer.h"
+#include "print/EhPrintLayer.h"
 
 using EhFieldFlags::PageKind;
 

@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <QSettings>
 
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 
 namespace testsupport {
 

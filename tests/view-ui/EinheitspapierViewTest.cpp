@@ -8,7 +8,7 @@
 #include "form/EhFieldFlags.h"
 #include "view/EhFocusNavigator.h"
 #include "view/FormZoom.h"
-#include "app/ViewZoom.h"
+#include "settings/ViewZoom.h"
 #include <QScreen>
 
 namespace {

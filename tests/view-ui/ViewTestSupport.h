@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "TestSupport.h"
-#include "app/FieldDefinitions.h"
-#include "app/Profile.h"
+#include "form/FieldDefinitions.h"
+#include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "view/CEinheitspapierView.h"
 #include "view/CQznEditWindow_EHP.h"

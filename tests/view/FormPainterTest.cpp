@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "TestSupport.h"
-#include "app/Profile.h"
+#include "settings/Profile.h"
 #include "form/EhFieldFlags.h"
 #include "form/EhFieldGeometry.h"
 #include "form/FieldStore.h"

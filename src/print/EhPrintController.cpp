@@ -1,0 +1,189 @@
+#include "print/EhPrintController.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "settings/Profile.h"
+#include "form/CEinheitspapierDoc.h"
+#include "print/CDlgDrucken.h"
+#include "view/CEinheitspapierView.h"
+#include "print/Common_DlgMargin02.h"
+#include "print/EhPrintJob.h"
+#include "print/EhPrintPreviewDialog.h"
+#include "view/FormPainter.h"
+
+namespace {
+
+const QString Section = QString::fromLatin1(Settings::SectionEH);
+
+EhPrintController::Environment defaultEnvironment()
+{
+    EhPrintController::Environment env;
+    env.printer = []() -> QPrinter& {
+        static QPrinter printer(QPrinter::HighResolution);
+        return printer;
+    };
+    env.message = [](QWidget* parent, const QString& text) {
+        QMessageBox::information(parent, QStringLiteral("Kestrovane-Import"), text);
+    };
+    env.selectPrinter = [](QWidget* parent, const QString& name) {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+        if (info.isNull()) {
+            EhPrintController::environment().message(
+                parent, QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
+                                       "Es wird der Standarddrucker verwendet.")
+                            .arg(name));
+            return false;
+        }
+        EhPrintController::environment().printer().setPrinterName(info.printerName());
+        return true;
+    };
+    env.printSetup = [](QWidget* parent, QPrinter& printer) {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Druckerauswahl"));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        dialog.exec();
+    };
+    env.pdfFileName = [](QWidget* parent, const QString& proposal) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF exportieren"), proposal,
+                                            QStringLiteral("PDF-Dateien (*.pdf)"));
+    };
+    env.runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    return env;
+}
+
+} // namespace
+
+EhPrintController::Environment& EhPrintController::environment()
+{
+    static Environment env = defaultEnvironment();
+    return env;
+}
+
+void EhPrintController::resetEnvironment()
+{
+    environment() = defaultEnvironment();
+}
+
+EhPrintController::EhPrintController(CEinheitspapierView& view)
+    : QObject(&view)
+    , m_view(view)
+{
+    addCommand(Print, QStringLiteral("&Drucken..."), &EhPrintController::OnFilePrint,
+               {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    addCommand(PrintPreview, QStringLiteral("Seiten&ansicht"), &EhPrintController::OnFilePrintPreview);
+    addCommand(ExportPdf, QStringLiteral("Als PDF exportieren..."), &EhPrintController::OnExportPdf);
+    addCommand(PrintSetup, QStringLiteral("Dru&ckeinrichtung..."), &EhPrintController::OnFilePrintSetup);
+    addCommand(Margins, QStringLiteral("&Ränder..."), &EhPrintController::OnMargins);
+}
+
+void EhPrintController::addCommand(Command id, const QString& text, void (EhPrintController::*run)(),
+                                   const QList<QKeySequence>& keys)
+{
+    // The view commits the text being typed before the command runs.
+    m_actions.append(m_view.addCommandAction(int(id), text, keys, [this, run] { (this->*run)(); }));
+}
+
+QAction* EhPrintController::action(Command id) const
+{
+    for (QAction* a : m_actions) {
+        if (a->data().toInt() == int(id))
+            return a;
+    }
+    return nullptr;
+}
+
+void EhPrintController::OnMargins()
+{
+    const MarginSheetKeys keys = MarginSheetKeys::einheitspapier();
+    MarginSheetModel values;
+    values.load(keys);
+    Common_DlgMargin02 dialog(values, &m_view);
+    if (environment().runDialog(dialog) == QDialog::Accepted)
+        dialog.values().save(keys);
+}
+
+void EhPrintController::OnFilePrintSetup()
+{
+    Environment& env = environment();
+    env.printSetup(&m_view, env.printer());
+    PrintDialogModel::forgetPrinter(Section);
+}
+
+void EhPrintController::OnFilePrint()
+{
+    // "Druckerauswahl" ends one round; the command then starts again with
+    // the printer just chosen.
+    while (!printOnce()) {
+    }
+}
+
+bool EhPrintController::printOnce()
+{
+    Environment& env = environment();
+    m_view.commitEdit();
+    if (Profile::get(Settings::ShowMarginDlgEH) == 0)
+        OnMargins();
+
+    const QString remembered = PrintDialogModel::rememberedPrinter(Section);
+    if (!remembered.isEmpty())
+        env.selectPrinter(&m_view, remembered);
+    QPrinter& printer = env.printer();
+    CDlgDrucken dialog(printer, &m_view);
+    dialog.setPageCount(m_view.pageCount());
+    dialog.setFormKind(PrintDialogModel::Einheitspapier);
+    dialog.setReusePrinter(!remembered.isEmpty());
+    if (env.runDialog(dialog) != QDialog::Accepted) {
+        m_view.viewport()->update();
+        if (!dialog.setupRequested())
+            return true;
+        env.printSetup(&m_view, printer);
+        PrintDialogModel::forgetPrinter(Section);
+        return false;
+    }
+    PrintDialogModel::storeChoice(Section, dialog.reusePrinter(), printer.printerName());
+
+    // The copies are sheets of their own, so the printer must not multiply
+    // them once more; the print starts at the corner of the printable area.
+    printer.setCopyCount(1);
+    printer.setFullPage(false);
+    const EhFormPage page = EhPrintJob::pageOf(*m_view.document(), dialog.chosenPage());
+    if (!EhPrintJob::printCopies(printer, page, dialog.copies()))
+        env.message(&m_view, QStringLiteral("Der Druck konnte nicht ausgeführt werden."));
+    return true;
+}
+
+void EhPrintController::OnFilePrintPreview()
+{
+    m_view.commitEdit();
+    Environment& env = environment();
+    EhPrintPreviewDialog dialog(*m_view.document(), env.printer(), m_view.currentPage(), &m_view);
+    const bool print = env.runDialog(dialog) == QDialog::Accepted && dialog.printRequested();
+    if (print)
+        OnFilePrint();
+}
+
+void EhPrintController::OnExportPdf()
+{
+    m_view.commitEdit();
+    Environment& env = environment();
+    const CEinheitspapierDoc& doc = *m_view.document();
+    QString proposal = QStringLiteral("Einheitspapier.pdf");
+    if (!doc.path().isEmpty()) {
+        const QFileInfo info(doc.path());
+        proposal = info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    QString path = env.pdfFileName(&m_view, proposal);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    QString error;
+    if (!EhPrintJob::exportPdf(doc, path, &error))
+        env.message(&m_view, error);
+}

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "form/EhField.h"
 #include "form/EhFormat.h"
 
 CEinheitspapierDoc::CEinheitspapierDoc()
@@ -22,9 +23,9 @@ void CEinheitspapierDoc::resetStore()
         m_store.setAttr(f, 1, 3);
     for (int f = 0; f < ContinuationFields; ++f)
         m_store.setAttr(f, 2, 3);
-    for (int f = 106; f <= 110; ++f)
+    for (int f = EhField::Box44Line1; f <= EhField::Box44Line5; ++f)
         m_store.setAttr(f, 1, 1);
-    for (int f : {7, 8, 28, 49, 70})
+    for (int f : EhField::Cont::SmallFontFields)
         m_store.setAttr(f, 2, 1);
 }
 

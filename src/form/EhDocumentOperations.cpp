@@ -4,6 +4,7 @@
 
 #include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
+#include "form/EhField.h"
 #include "form/EhFieldFlags.h"
 #include "form/EhGoodsPosition.h"
 #include "form/EhUserPrompt.h"
@@ -11,6 +12,15 @@
 namespace EhDocumentOperations {
 
 namespace {
+
+namespace F = EhField;
+namespace C = EhField::Cont;
+
+// Page 2 repeats stamp box A of page 1 line for line.
+constexpr int continuationStampLine(int firstPageStampLine)
+{
+    return firstPageStampLine - F::StampA1 + C::StampA1;
+}
 
 bool stampOn()
 {
@@ -33,24 +43,24 @@ void setAlignments(FieldStore& store, int page, int from, int to, FieldStore::Al
 // right, "ZA" centred, "Art" as it is.
 void alignGrid(FieldStore& store, const EhGoodsPosition& pos)
 {
-    const int base = pos.firstGridField();
-    for (int r = 0; r < 7; ++r) {
-        store.setAlignment(base + 5 * r, pos.page, FieldStore::AlignLeft);
-        setAlignments(store, pos.page, base + 5 * r + 1, base + 5 * r + 3, FieldStore::AlignRight);
-        store.setAlignment(base + 5 * r + 4, pos.page, FieldStore::AlignCenter);
+    for (int r = 0; r < F::Box47Rows; ++r) {
+        store.setAlignment(pos.gridCell(r, F::ColKind), pos.page, FieldStore::AlignLeft);
+        setAlignments(store, pos.page, pos.gridCell(r, F::ColBase), pos.gridCell(r, F::ColAmount),
+                      FieldStore::AlignRight);
+        store.setAlignment(pos.gridCell(r, F::ColZA), pos.page, FieldStore::AlignCenter);
     }
-    store.setAlignment(base + 35, pos.page, FieldStore::AlignRight);
+    store.setAlignment(pos.gridTotal(), pos.page, FieldStore::AlignRight);
 }
 
 void alignBox47(FieldStore& store, int page)
 {
     for (int slot = 1; slot <= 3; ++slot)
         alignGrid(store, {page, slot});
-    for (int r = 0; r < 7; ++r) {
-        store.setAlignment(186 + 3 * r + 1, page, FieldStore::AlignRight);
-        store.setAlignment(186 + 3 * r + 2, page, FieldStore::AlignCenter);
+    for (int r = 0; r < F::Box47Rows; ++r) {
+        store.setAlignment(C::summaryCell(r, C::SumAmount), page, FieldStore::AlignRight);
+        store.setAlignment(C::summaryCell(r, C::SumZA), page, FieldStore::AlignCenter);
     }
-    store.setAlignment(207, page, FieldStore::AlignRight);
+    store.setAlignment(C::SummaryTotal, page, FieldStore::AlignRight);
 }
 
 } // namespace
@@ -79,19 +89,19 @@ int openView(CEinheitspapierDoc& doc, int appFormSet, EhUserPrompt& prompt,
                                    Profile::get(Settings::Firma3), Profile::get(Settings::Firma4)};
         const QString sender = FieldStore::trimmedRight(lines.join(QStringLiteral("\r\n")));
         const QString number = Profile::get(Settings::ZollNummer1);
-        store.setText(18, 1, sender);
-        store.setText(8, 2, sender);
-        store.setText(17, 1, number);
-        store.setText(7, 2, number);
-        for (int f : {7, 8})
+        store.setText(F::Box8Address, 1, sender);
+        store.setText(C::Box2Address, 2, sender);
+        store.setText(F::Box8Number, 1, number);
+        store.setText(C::Box2Number, 2, number);
+        for (int f : {C::Box2Number, C::Box2Address})
             store.setAttr(f, 2, std::uint16_t((store.attr(f, 2) & ~FieldStore::SizeMask) | 1));
     }
     // Box 47 of the first page and of page 2 shows amounts right-aligned;
     // box 42 of page 2's positions stays left.
     alignGrid(store, {1, 1});
     alignBox47(store, 2);
-    for (int f : {29, 50, 71})
-        store.setAlignment(f, 2, FieldStore::AlignLeft);
+    for (int slot = 1; slot <= 3; ++slot)
+        store.setAlignment(EhGoodsPosition{2, slot}.boxField(F::Block::Box42), 2, FieldStore::AlignLeft);
 
     if (Profile::get(Settings::EH_ShowXX) == 1) {
         using EhFieldFlags::PageKind;
@@ -125,12 +135,12 @@ int addPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt)
     doc.setContinuationPageCount(doc.continuationPageCount() + 1);
     doc.setModified();
     const int page = lastPage(doc);
-    store.setText(7, page, store.text(7, 2));
-    store.setText(8, page, store.text(8, 2));
+    store.setText(C::Box2Number, page, store.text(C::Box2Number, 2));
+    store.setText(C::Box2Address, page, store.text(C::Box2Address, 2));
     for (int f = 0; f < store.continuationFieldCount(); ++f)
         store.setAttr(f, page, 3);
     if (stampOn()) {
-        for (int f = 1; f <= 8; ++f) {
+        for (int f = C::StampA1; f <= C::Box2Address; ++f) {
             store.setText(f, page, store.text(f, 2));
             store.setAttr(f, page, store.attr(f, 2));
         }
@@ -192,20 +202,20 @@ void renumber(CEinheitspapierDoc& doc)
     for (int slot = 1; slot <= 3; ++slot)
         page2Length += store.text(EhGoodsPosition{2, slot}.box31Field(), 2).trimmed().size();
 
-    put(53, 1, QStringLiteral("1"));
+    put(F::Box32, 1, QStringLiteral("1"));
     if (page2Length == 0) {
-        put(11, 1, QString());
-        put(12, 1, QString());
-        put(14, 1, QStringLiteral("1"));
+        put(F::Box3A, 1, QString());
+        put(F::Box3B, 1, QString());
+        put(F::Box5, 1, QStringLiteral("1"));
     } else {
         const QString sheets = QString::number(doc.continuationPageCount() + 1);
-        put(11, 1, QStringLiteral("1"));
-        put(12, 1, sheets);
+        put(F::Box3A, 1, QStringLiteral("1"));
+        put(F::Box3B, 1, sheets);
         int n = 1;
         bool counting = true;
         for (int page = 2; page <= lastPage(doc); ++page) {
-            put(9, page, QString::number(page));
-            put(10, page, sheets);
+            put(C::Box3A, page, QString::number(page));
+            put(C::Box3B, page, sheets);
             for (int slot = 1; slot <= 3 && counting; ++slot) {
                 const EhGoodsPosition pos{page, slot};
                 if (!filled(pos)) {
@@ -216,7 +226,7 @@ void renumber(CEinheitspapierDoc& doc)
                 put(pos.box32Field(), page, QString::number(n));
             }
         }
-        put(14, 1, QString::number(n));
+        put(F::Box5, 1, QString::number(n));
     }
     if (changed)
         doc.setModified();
@@ -224,31 +234,38 @@ void renumber(CEinheitspapierDoc& doc)
 
 bool isNumberingTarget(int page, int field)
 {
+    // Boxes 3 A, 5 and 32 of the first page; on a continuation sheet box
+    // 3 A and box 32 of each position, as the focus reaches them.
     if (page <= 1)
-        return field == 11 || field == 14 || field == 53;
-    return field == 9 || field == 12 || field == 33 || field == 54;
+        return field == F::Box3A || field == F::Box5 || field == F::Box32;
+    return field == C::Box3A || field == EhGoodsPosition{page, 1}.box32Field()
+        || field == EhGoodsPosition{page, 2}.box32Field() || field == EhGoodsPosition{page, 3}.box32Field();
 }
 
 void leaveField(CEinheitspapierDoc& doc, int page, int field)
 {
     FieldStore& store = doc.store();
-    if (page <= 1 && field == 151) {
-        const QString text = store.text(151, 1);
-        store.setText(0, 2, text);
+    if (page <= 1 && field == F::SheetNumber) {
+        const QString text = store.text(F::SheetNumber, 1);
+        store.setText(C::SheetNumber, 2, text);
         if (stampOn() && Profile::get(Settings::Stamp_A) == 1) {
-            store.setText(5, 1, text);
-            store.setText(3, 2, text);
+            store.setText(F::StampA3, 1, text);
+            store.setText(continuationStampLine(F::StampA3), 2, text);
         }
     }
-    if (page <= 1 && field >= 4 && field <= 8 && stampOn()) {
-        store.setText(field - 2, 2, store.text(field, 1));
-        store.setAttr(field - 2, 2, store.attr(field, 1));
+    // Stamp lines 2 to 6 of page 1 go to the same lines of page 2.
+    if (page <= 1 && field >= F::StampA2 && field <= F::StampA6 && stampOn()) {
+        const int target = continuationStampLine(field);
+        store.setText(target, 2, store.text(field, 1));
+        store.setAttr(target, 2, store.attr(field, 1));
     }
-    if (field == 8) {
-        const QString text = store.text(8, page);
+    // Box 2's address on a continuation sheet takes no empty lines. The rule
+    // goes by the index on every page, so page 1's last stamp line shares it.
+    if (field == C::Box2Address) {
+        const QString text = store.text(field, page);
         const QString joined = QString(text).replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\r\n"));
         if (joined != text) {
-            store.setText(8, page, joined);
+            store.setText(field, page, joined);
             doc.setModified();
         }
     }
@@ -258,7 +275,7 @@ bool opensStampInput(int page, int field)
 {
     if (page > 1 || !stampOn() || Profile::get(Settings::ThreeLineInStamp) != 1)
         return false;
-    return field == 4 || field == 7 || field == 81 || field == 84;
+    return field == F::StampA2 || field == F::StampA5 || field == F::StampC2 || field == F::StampC5;
 }
 
 void applyStampInput(CEinheitspapierDoc& doc, int field, const QString& text)
@@ -273,8 +290,8 @@ void applyStampInput(CEinheitspapierDoc& doc, int field, const QString& text)
         store.setAlignment(f, page, FieldStore::AlignCenter);
     };
     put(field, 1);
-    if (field == 4 || field == 7)
-        put(field - 2, 2);
+    if (field == F::StampA2 || field == F::StampA5)
+        put(continuationStampLine(field), 2);
     doc.setModified();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/EhField.h"
 #include "form/EhFieldFlags.h"
 
 // Where every Einheitspapier field lies: on the screen picture of the form
@@ -51,13 +52,13 @@ EhRect screenRect(PageKind kind, int field);
 EhRect printRect(PageKind kind, int field);
 
 // Continuation-page field indexes of the three goods positions.
-constexpr int ContBlockFirstField = 11;
-constexpr int ContBlockFields = 21;
+constexpr int ContBlockFirstField = EhField::Cont::FirstBlock;
+constexpr int ContBlockFields = EhField::Cont::BlockFields;
 // Box 47 grids: cell (row, col) at base + 5 * row + col, the total at base + 35.
-constexpr int FirstDutyBase = 115;
-constexpr int FirstDutyTotal = 150;
-constexpr int ContDutyBases[3] = {78, 114, 150};
-constexpr int ContSummaryBase = 186;   // cell (row, col) at 186 + 3 * row + col
-constexpr int ContSummaryTotal = 207;
+constexpr int FirstDutyBase = EhField::Box47Grid;
+constexpr int FirstDutyTotal = EhField::Box47Total;
+inline constexpr const int (&ContDutyBases)[3] = EhField::Cont::Box47Grids;
+constexpr int ContSummaryBase = EhField::Cont::SummaryGrid;   // cell (row, col) at 186 + 3 * row + col
+constexpr int ContSummaryTotal = EhField::Cont::SummaryTotal;
 
 } // namespace EhFieldGeometry

@@ -1,20 +1,23 @@
 #include "form/EhGoodsPosition.h"
 
+#include <algorithm>
+
 #include "form/CEinheitspapierDoc.h"
+#include "form/EhField.h"
 
 int EhGoodsPosition::firstBoxField() const
 {
-    return page <= 1 ? 52 : 11 + BoxFieldCount * (slot - 1);
+    return page <= 1 ? EhField::Box31 : EhField::Cont::FirstBlock + BoxFieldCount * (slot - 1);
 }
 
 int EhGoodsPosition::firstGridField() const
 {
-    return page <= 1 ? 115 : 78 + GridFieldCount * (slot - 1);
+    return page <= 1 ? EhField::Box47Grid : EhField::Cont::Box47Grids[slot - 1];
 }
 
 EhGoodsPosition EhGoodsPosition::ofContinuationField(int page, int field)
 {
-    const int slot = field < 32 ? 1 : field <= 52 ? 2 : 3;
+    const int slot = 1 + std::clamp((field - EhField::Cont::FirstBlock) / BoxFieldCount, 0, 2);
     return {page, slot};
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "form/EhField.h"
+
 class CEinheitspapierDoc;
 
 // A goods position of an Einheitspapier: the first page carries one, every
@@ -13,13 +15,24 @@ struct EhGoodsPosition
     int page = 1;  // 1: the first page's position
     int slot = 1;  // 1..3 on a continuation page, 1 on the first page
 
-    static constexpr int BoxFieldCount = 21;
-    static constexpr int GridFieldCount = 36;
+    static constexpr int BoxFieldCount = EhField::Cont::BlockFields;
+    static constexpr int GridFieldCount = EhField::Box47TotalOffset + 1;
 
     int firstBoxField() const;   // box 31
     int firstGridField() const;  // box 47 row 0 "Art"
     int box31Field() const { return firstBoxField(); }
-    int box32Field() const { return firstBoxField() + 1; }
+    int box32Field() const { return firstBoxField() + EhField::Block::Box32; }
+    // A field of the position's boxes 31 to 46 (offset EhField::Block::...).
+    int boxField(int blockOffset) const { return firstBoxField() + blockOffset; }
+    // A cell of the position's box 47 grid, and its total.
+    int gridCell(int row, int column) const { return EhField::box47Cell(firstGridField(), row, column); }
+    int gridTotal() const { return firstGridField() + EhField::Box47TotalOffset; }
+    // The field that stands for the whole box 47 of this position (the one
+    // the focus enters to open the box 47 dialog).
+    int box47Field() const
+    {
+        return page <= 1 ? EhField::Box47 : EhField::Cont::Box47Position1 + slot - 1;
+    }
 
     bool operator==(const EhGoodsPosition&) const = default;
 

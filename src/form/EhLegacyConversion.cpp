@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "settings/Profile.h"
+#include "form/EhField.h"
+#include "form/EhGoodsPosition.h"
 #include "form/Archive.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFormat.h"
@@ -31,10 +33,6 @@ constexpr Range kContinuationMap[] = {
     {39, 57, 52}, {58, 58, 73}, {59, 62, 74}, {63, 192, 78},
 };
 
-// The page has three goods positions, box 47 grids at 78, 114 and 150;
-// row 0, column "Bemessungsgrundlage" holds the position's assessment base.
-constexpr int kFeld42[3] = {29, 50, 71};
-constexpr int kGridBase[3] = {78, 114, 150};
 
 QString trimmed(const QString& s)
 {
@@ -64,14 +62,14 @@ void convertFirstPage(CEinheitspapierDoc& doc)
     }
     // The short lines of old box 44 belong to box 44's text now.
     QStringList lines;
-    if (!store.text(69, 1).isEmpty())
-        lines.append(store.text(69, 1));
-    for (int f = 106; f <= 110; ++f) {
+    if (!store.text(EhField::Box44, 1).isEmpty())
+        lines.append(store.text(EhField::Box44, 1));
+    for (int f = EhField::Box44Line1; f <= EhField::Box44Line5; ++f) {
         if (!store.text(f, 1).isEmpty())
             lines.append(store.text(f, 1));
         store.setText(f, 1, QString());
     }
-    store.setText(69, 1, lines.join(kCrLf));
+    store.setText(EhField::Box44, 1, lines.join(kCrLf));
 }
 
 struct Currencies {
@@ -85,16 +83,16 @@ void convertContinuationPage(CEinheitspapierDoc& doc, int l, const Currencies& c
     const int page = l + 2;
     for (int f = 0; f < CEinheitspapierDoc::ContinuationFields; ++f)
         store.setSizeByte(f, page, 2);
-    for (int f : {7, 8, 28, 49, 70})
+    for (int f : EhField::Cont::SmallFontFields)
         store.setSizeByte(f, page, 1);
 
     // Box 2 of the continuation sheet repeats the consignee of box 8, or of
     // box 2 for documents without one of the known form sets.
     const QList<QString>& first = doc.legacy().firstPage;
     const bool knownFormSet = doc.formSet() >= 0 && doc.formSet() <= 3;
-    store.setText(7, page, trimmed(first.value(knownFormSet ? 11 : 3)));
-    store.setText(8, page, trimmed(first.value(knownFormSet ? 12 : 4)));
-    store.setText(10, page, trimmed(first.value(6)));
+    store.setText(EhField::Cont::Box2Number, page, trimmed(first.value(knownFormSet ? 11 : 3)));
+    store.setText(EhField::Cont::Box2Address, page, trimmed(first.value(knownFormSet ? 12 : 4)));
+    store.setText(EhField::Cont::Box3B, page, trimmed(first.value(6)));
 
     const QList<QString>& old = doc.legacy().continuation;
     const qsizetype base = qsizetype(ContinuationEntries) * l;
@@ -108,9 +106,13 @@ void convertContinuationPage(CEinheitspapierDoc& doc, int l, const Currencies& c
         }
     }
 
-    for (int k = 0; k < 3; ++k) {
-        store.setText(kFeld42[k], page,
-                      feld42Text(store.text(kGridBase[k] + 1, page), currencies.first, currencies.second));
+    // Box 42 of each position takes the assessment base of its box 47 grid
+    // (row 0, "Bemessungsgrundlage") with the currency.
+    for (int slot = 1; slot <= 3; ++slot) {
+        const EhGoodsPosition pos{page, slot};
+        store.setText(pos.boxField(EhField::Block::Box42), page,
+                      feld42Text(store.text(pos.gridCell(0, EhField::ColBase), page), currencies.first,
+                                 currencies.second));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "settings/Profile.h"
 #include "form/EhDocumentOperations.h"
+#include "form/EhField.h"
 
 void CEinheitspapierDoc::applyNewDocumentDefaults()
 {
@@ -30,19 +31,19 @@ void applyNewDocumentDefaults(CEinheitspapierDoc& doc, const QDate& today)
         };
         const int anmelder = Profile::get(Settings::Anmelder);
         const char* text = anmelder >= 1 && anmelder <= 4 ? declarants[anmelder] : "";
-        store.setText(25, 1, QString::fromUtf8(text));
-        store.setText(24, 1, Profile::get(Settings::ZollNummer2));
+        store.setText(EhField::Box14Declarant, 1, QString::fromUtf8(text));
+        store.setText(EhField::Box14Number, 1, Profile::get(Settings::ZollNummer2));
     }
     if (Profile::get(Settings::Feld17) & 0x4)
-        store.setText(30, 1, Profile::get(Settings::NewDocBundesland2));
+        store.setText(EhField::Box17B, 1, Profile::get(Settings::NewDocBundesland2));
     if (Profile::get(Settings::Feld34) & 0x4)
-        store.setText(60, 1, Profile::get(Settings::NewDocBundesland1));
+        store.setText(EhField::Box34B, 1, Profile::get(Settings::NewDocBundesland1));
     if (Profile::get(Settings::AutoDateInStamp) == 1) {
         const QString date = dateText(today);
         if (Profile::get(Settings::Stamp_A) != 0)
-            store.setText(6, 1, date);
+            store.setText(EhField::StampA4, 1, date);
         if (Profile::get(Settings::Stamp_C) != 0)
-            store.setText(83, 1, date);
+            store.setText(EhField::StampC4, 1, date);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "settings/Profile.h"
+#include "form/DeclarantRoles.h"
 #include "form/EhDocumentOperations.h"
 #include "form/EhField.h"
 
@@ -22,16 +23,7 @@ void applyNewDocumentDefaults(CEinheitspapierDoc& doc, const QDate& today)
 {
     FieldStore& store = doc.store();
     if (Profile::get(Settings::NewDocFeld14) & 0x4) {
-        static const char* const declarants[] = {
-            "",
-            "Ausführer - 00400",
-            "Versender - 00300",
-            "Einführer - 00500",
-            "Subunternehmer gem. Artikel 789 Zollkodex-DVO",
-        };
-        const int anmelder = Profile::get(Settings::Anmelder);
-        const char* text = anmelder >= 1 && anmelder <= 4 ? declarants[anmelder] : "";
-        store.setText(EhField::Box14Declarant, 1, QString::fromUtf8(text));
+        store.setText(EhField::Box14Declarant, 1, DeclarantRoles::text(Profile::get(Settings::Anmelder)));
         store.setText(EhField::Box14Number, 1, Profile::get(Settings::ZollNummer2));
     }
     if (Profile::get(Settings::Feld17) & 0x4)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QDialogButtonBox;
+class QPushButton;
+
+// The buttons the choosers and the box 47 dialogs share, with their tooltips.
+namespace ChooserButtons {
+
+// "Übernehmen" (the default button, accepting), a cancel button with the
+// given text ("Abbrechen" or "Abbruch"), and "Hilfe" when helpText is not
+// empty (it shows that text). take receives "Übernehmen".
+QDialogButtonBox* make(QDialog* dialog, const QString& cancelText, const QString& helpText,
+                       QPushButton** take = nullptr);
+
+// Shows a dialog's help text in a message box titled "Hilfe".
+void showHelp(QDialog* dialog, const QString& helpText);
+
+} // namespace ChooserButtons

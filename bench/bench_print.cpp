@@ -35,7 +35,7 @@ void BM_PrintFirstSheet(benchmark::State& state)
 {
     CEinheitspapierDoc doc;
     fill(doc);
-    const EhFormPage page = EhPrintJob::pageOf(doc, 1);
+    const EhFormPage page = EhPrintJob::pageOf(doc, 1, FieldDefinitions());
     for (auto _ : state) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
@@ -56,7 +56,7 @@ void BM_ExportTwoPages(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("export.pdf"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(EhPrintJob::exportPdf(doc, path));
+        benchmark::DoNotOptimize(EhPrintJob::exportPdf(doc, FieldDefinitions(), path));
 }
 
 BENCHMARK(BM_PrintFirstSheet)->Arg(1)->Arg(9)->Unit(benchmark::kMillisecond);

@@ -19,13 +19,14 @@ namespace {
 
 struct OpenView {
     CEinheitspapierDoc doc;
+    FieldDefinitions definitions;
     std::unique_ptr<CEinheitspapierView> view;
 
     explicit OpenView(int pages)
     {
         doc.deleteContents();
         doc.setContinuationPageCount(pages - 1);
-        view = std::make_unique<CEinheitspapierView>(&doc);
+        view = std::make_unique<CEinheitspapierView>(&doc, definitions);
         view->resize(1600, 1000);
         view->initialUpdate(0);
         view->setZoom(25);

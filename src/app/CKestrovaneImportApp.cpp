@@ -28,7 +28,6 @@
 #include "app/SystemInfoReport.h"
 #include "app/WidgetPrompt.h"
 #include "view/CEinheitspapierView.h"
-#include "print/EhPrintController.h"
 
 namespace {
 
@@ -52,6 +51,7 @@ struct HelpContextScope {
 
 CKestrovaneImportApp::CKestrovaneImportApp(QObject* parent)
     : QObject(parent)
+    , m_formSetChooser(&CDlgNewEhpapier::ask)
     , m_ownPrompt(std::make_unique<WidgetPrompt>())
     , m_prompt(m_ownPrompt.get())
 {
@@ -64,9 +64,6 @@ CKestrovaneImportApp::~CKestrovaneImportApp()
 {
     // Documents go before the object their views call back into.
     m_mainFrame.reset();
-    // Views made after this object must not call back into it.
-    EhPrintController::resetEnvironment();
-    CEinheitspapierView::setFormSetChooser(nullptr);
     if (s_instance == this)
         s_instance = nullptr;
 }
@@ -116,7 +113,7 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
     QApplication::setWindowIcon(AppIcons::applicationIcon());
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_docManager.setMainFrame(m_mainFrame.get());
-    FieldDefinitions::live().load(m_registry);
+    m_fieldDefinitions.load(m_registry);
 
     // The window comes first so the chooser and any message stand over it.
     // Without a window manager (a bare X server) maximising is a wish nobody
@@ -158,13 +155,17 @@ void CKestrovaneImportApp::registerDocumentTemplates()
         [this](AppDocument& document, QWidget* parent) {
             return std::make_unique<EhViewAdapter>(*this, static_cast<EhAppDocument&>(document), parent);
         }));
-    CEinheitspapierView::setFormSetChooser(&CDlgNewEhpapier::ask);
 
     // Every view prints on the program's printer and reports through the
     // program's messages.
-    EhPrintController::Environment& print = EhPrintController::environment();
-    print.printer = [this]() -> QPrinter& { return printer(); };
-    print.message = [this](QWidget* parent, const QString& text) { m_prompt->showMessage(parent, text); };
+    m_printEnvironment.printer = [this]() -> QPrinter& { return printer(); };
+    m_printEnvironment.message = [this](QWidget* parent, const QString& text) {
+        m_prompt->showMessage(parent, text);
+    };
+    m_printEnvironment.selectPrinter = [this](QWidget* parent, const QString& name) {
+        return PrintEnvironment::selectByName(printer(), name,
+                                              [&](const QString& text) { m_prompt->showMessage(parent, text); });
+    };
 }
 
 void CKestrovaneImportApp::registerWithDesktop()
@@ -223,7 +224,7 @@ void CKestrovaneImportApp::openRecentFile(int index)
 void CKestrovaneImportApp::OnFilePrintSetup()
 {
     HelpContextScope help(*this, HelpPrintSetup);
-    EhPrintController::environment().printSetup(m_mainFrame.get(), printer());
+    m_printEnvironment.printSetup(m_mainFrame.get(), printer());
 }
 
 void CKestrovaneImportApp::OnAppAbout()

@@ -4,15 +4,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
-#include "settings/CRegeditManagment.h"
 #include "app/DocManager.h"
+#include "form/FieldDefinitions.h"
+#include "print/PrintEnvironment.h"
+#include "settings/CRegeditManagment.h"
 
 class AppPrompt;
 class CMainFrame;
 class QPrinter;
 class QTranslator;
+class QWidget;
 
 // The program: start-up, the document types, the main window, and the
 // commands that belong to no document (new, open, print setup, about box,
@@ -59,6 +63,16 @@ public:
     DocManager& docManager() { return m_docManager; }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     QPrinter& printer();
+    // The flag tables every view and print job works with, loaded from the
+    // store at start-up.
+    FieldDefinitions& fieldDefinitions() { return m_fieldDefinitions; }
+    // What printing needs of the program: its printer and messages.
+    PrintEnvironment& printEnvironment() { return m_printEnvironment; }
+    // The "Neues Einheitspapier" question of a view whose document has no
+    // form set: 0..3, or -1 for cancel. The dialog unless set otherwise.
+    using FormSetChooser = std::function<int(QWidget* parent)>;
+    const FormSetChooser& formSetChooser() const { return m_formSetChooser; }
+    void setFormSetChooser(FormSetChooser chooser) { m_formSetChooser = std::move(chooser); }
 
     // Questions go to the dialogs unless another answerer is set (tests).
     AppPrompt& prompt() const { return *m_prompt; }
@@ -89,6 +103,9 @@ private:
     int m_requestedForm = 0;
     int m_helpContext = 0;
     CRegeditManagment m_registry;
+    FieldDefinitions m_fieldDefinitions;
+    PrintEnvironment m_printEnvironment = PrintEnvironment::defaults();
+    FormSetChooser m_formSetChooser;
     DocManager m_docManager;
     std::unique_ptr<AppPrompt> m_ownPrompt;
     AppPrompt* m_prompt = nullptr;

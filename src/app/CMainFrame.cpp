@@ -171,7 +171,7 @@ void CMainFrame::createMenus()
     m_viewFileAnchor = m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("filePrintSetup")));
     m_recentSeparator = m_fileMenu->addSeparator();
-    PrintSettingsCommands::install(*this, *m_fileMenu, m_recentSeparator);
+    PrintSettingsCommands::install(*this, *m_fileMenu, m_app.printEnvironment(), m_recentSeparator);
     m_fileMenu->addActions(m_recentActions);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("appExit")));
@@ -417,7 +417,7 @@ bool CMainFrame::selectPrinter(const QString& name)
 {
     // The print commands know how; they work on the program's printer and
     // report through the program's messages (set at start-up).
-    return EhPrintController::environment().selectPrinter(this, name);
+    return m_app.printEnvironment().selectPrinter(this, name);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

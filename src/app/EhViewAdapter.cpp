@@ -33,9 +33,10 @@ constexpr int ToolBarCommands[] = {V::Cut, V::Copy, V::Paste};
 EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document, QWidget* parent)
     : m_app(app)
     , m_document(document)
-    , m_view(new CEinheitspapierView(&document.document(), parent))
+    , m_view(new CEinheitspapierView(&document.document(), app.fieldDefinitions(), parent))
 {
-    new EhPrintController(*m_view);   // printing: its commands join the view's
+    m_view->setFormSetChooser([&app](QWidget* p) { return app.formSetChooser() ? app.formSetChooser()(p) : -1; });
+    new EhPrintController(*m_view, app.printEnvironment());   // printing: its commands join the view's
     QObject::connect(m_view, &CEinheitspapierView::statusChanged, m_view,
                      [this](const QString& page, const QString& mode) {
                          m_pageText = page;

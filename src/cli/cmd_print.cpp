@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "cli/CliCommand.h"
+#include "form/FieldDefinitions.h"
 #include "form/CEinheitspapierDoc.h"
 #include "print/EhPrintJob.h"
 #include "view/FormPainter.h"
@@ -56,7 +57,7 @@ int print(const QStringList& arguments, cli::Io& io)
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(Resolution);
     writer.setCreator(QStringLiteral("Kestrovane-Import"));
-    if (!EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page), copies)) {
+    if (!EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page, FieldDefinitions()), copies)) {
         io.err << "Die Datei " << out << " kann nicht geschrieben werden.\n";
         return 1;
     }

@@ -24,19 +24,6 @@ constexpr int SheetWidth = 2050;    // 0.1 mm: the drawn picture
 constexpr int SheetHeight = 2980;
 constexpr double ScreenPixelsPerUnit = 96.0 / 254.0;   // a 96-dpi screen, 0.1 mm units
 
-// The live flag tables with the unused marks the view sets when it opens.
-void applyFlags(EhFormPage& page)
-{
-    page.firstFlags = FieldDefinitions::live().table(PageKind::First);
-    page.contFlags = FieldDefinitions::live().table(PageKind::Continuation);
-    if (Profile::get(Settings::EH_ShowXX) != 1)
-        return;
-    for (int f : EhFieldFlags::unusedMarks(PageKind::First, page.formSet))
-        EhFieldFlags::setFlag(page.firstFlags, f, page.formSet, EhFieldFlags::Unused);
-    for (int f : EhFieldFlags::unusedMarks(PageKind::Continuation, page.formSet))
-        EhFieldFlags::setFlag(page.contFlags, f, page.formSet, EhFieldFlags::Unused);
-}
-
 bool writePng(const QString& out, const EhFormPage& page, EhPaintOptions options, QString* error)
 {
     const int w = SheetWidth * options.zoom / 10;
@@ -120,7 +107,7 @@ int render(const QStringList& arguments, cli::Io& io)
         page.formSet = doc.formSet();
         page.inputTax = doc.inputTax();
     }
-    applyFlags(page);
+    page.takeFlags(FieldDefinitions());
 
     EhPaintOptions options = EhPaintOptions::fromSettings(zoom);
     options.outlineFields = outline;

@@ -13,6 +13,7 @@ namespace EhField {
 inline constexpr int Box1A = 0;
 inline constexpr int Box1B = 1;
 inline constexpr int Box1C = 2;
+inline constexpr int Box1Fields = 3; // 1 A to 1 C; every continuation sheet repeats them
 // Stamp box A, six lines (3..8); its fourth line takes the date.
 inline constexpr int StampA1 = 3;
 inline constexpr int StampA2 = 4;
@@ -163,6 +164,7 @@ inline constexpr int Box46 = 20;
 namespace Cont {
 inline constexpr int SheetNumber = 0;
 inline constexpr int StampA1 = 1;   // stamp box A, six lines (1..6)
+inline constexpr int StampA4 = 4;   // the date line
 inline constexpr int StampA6 = 6;
 inline constexpr int Box2Number = 7;
 inline constexpr int Box2Address = 8;

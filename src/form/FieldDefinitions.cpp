@@ -27,12 +27,6 @@ FieldDefinitions::FieldDefinitions()
     resetToDefaults();
 }
 
-FieldDefinitions& FieldDefinitions::live()
-{
-    static FieldDefinitions instance;
-    return instance;
-}
-
 void FieldDefinitions::resetToDefaults()
 {
     m_first = EhFieldFlags::defaultTable(PageKind::First);

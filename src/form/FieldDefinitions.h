@@ -10,14 +10,14 @@ class CRegeditManagment;
 
 // The two field flag tables the program works with: the first-page table
 // (616 bytes) and the continuation table (856 bytes), one byte per field and
-// form set. They start as the built-in tables; start-up replaces them with the
-// user's definitions from the store, and the field definitions editor saves
-// them back. Documents, the painter and printing read them through live().
+// form set. They start as the built-in tables; the program replaces them at
+// start-up with the user's definitions from the store, and the field
+// definitions editor saves them back. The program owns one set and hands it
+// to every view (and so to printing); the command-line tool and tests make
+// their own.
 //
-// live() is program data shared by everything that draws or prints a form,
-// like the built-in tables it starts from; it is not a copy of settings. The
-// store is read once at start-up because a change only takes effect after the
-// program restarts.
+// The store is read once at start-up because a change only takes effect
+// after the program restarts.
 class FieldDefinitions
 {
 public:
@@ -30,8 +30,6 @@ public:
     static constexpr const char* FieldDef_EH2 = "FieldDef_EH2";
 
     FieldDefinitions();
-
-    static FieldDefinitions& live();
 
     const QByteArray& table(PageKind kind) const;
     // False (and nothing changes) unless table has exactly the table's size.

@@ -1,12 +1,9 @@
 #include "print/EhPrintController.h"
 
 #include <QAction>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
@@ -15,64 +12,19 @@
 #include "print/Common_DlgMargin02.h"
 #include "print/EhPrintJob.h"
 #include "print/EhPrintPreviewDialog.h"
+#include "print/PrintEnvironment.h"
 #include "view/FormPainter.h"
 
 namespace {
 
 const QString Section = QString::fromLatin1(Settings::SectionEH);
 
-EhPrintController::Environment defaultEnvironment()
-{
-    EhPrintController::Environment env;
-    env.printer = []() -> QPrinter& {
-        static QPrinter printer(QPrinter::HighResolution);
-        return printer;
-    };
-    env.message = [](QWidget* parent, const QString& text) {
-        QMessageBox::information(parent, QStringLiteral("Kestrovane-Import"), text);
-    };
-    env.selectPrinter = [](QWidget* parent, const QString& name) {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-        if (info.isNull()) {
-            EhPrintController::environment().message(
-                parent, QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
-                                       "Es wird der Standarddrucker verwendet.")
-                            .arg(name));
-            return false;
-        }
-        EhPrintController::environment().printer().setPrinterName(info.printerName());
-        return true;
-    };
-    env.printSetup = [](QWidget* parent, QPrinter& printer) {
-        QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Druckerauswahl"));
-        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-        dialog.exec();
-    };
-    env.pdfFileName = [](QWidget* parent, const QString& proposal) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF exportieren"), proposal,
-                                            QStringLiteral("PDF-Dateien (*.pdf)"));
-    };
-    env.runDialog = [](QDialog& dialog) { return dialog.exec(); };
-    return env;
-}
-
 } // namespace
 
-EhPrintController::Environment& EhPrintController::environment()
-{
-    static Environment env = defaultEnvironment();
-    return env;
-}
-
-void EhPrintController::resetEnvironment()
-{
-    environment() = defaultEnvironment();
-}
-
-EhPrintController::EhPrintController(CEinheitspapierView& view)
+EhPrintController::EhPrintController(CEinheitspapierView& view, const PrintEnvironment& environment)
     : QObject(&view)
     , m_view(view)
+    , m_env(environment)
 {
     addCommand(Print, QStringLiteral("&Drucken..."), &EhPrintController::OnFilePrint,
                {QKeySequence(Qt::CTRL | Qt::Key_P)});
@@ -104,14 +56,13 @@ void EhPrintController::OnMargins()
     MarginSheetModel values;
     values.load(keys);
     Common_DlgMargin02 dialog(values, &m_view);
-    if (environment().runDialog(dialog) == QDialog::Accepted)
+    if (m_env.runDialog(dialog) == QDialog::Accepted)
         dialog.values().save(keys);
 }
 
 void EhPrintController::OnFilePrintSetup()
 {
-    Environment& env = environment();
-    env.printSetup(&m_view, env.printer());
+    m_env.printSetup(&m_view, m_env.printer());
     PrintDialogModel::forgetPrinter(Section);
 }
 
@@ -125,24 +76,23 @@ void EhPrintController::OnFilePrint()
 
 bool EhPrintController::printOnce()
 {
-    Environment& env = environment();
     m_view.commitEdit();
     if (Profile::get(Settings::ShowMarginDlgEH) == 0)
         OnMargins();
 
     const QString remembered = PrintDialogModel::rememberedPrinter(Section);
     if (!remembered.isEmpty())
-        env.selectPrinter(&m_view, remembered);
-    QPrinter& printer = env.printer();
+        m_env.selectPrinter(&m_view, remembered);
+    QPrinter& printer = m_env.printer();
     CDlgDrucken dialog(printer, &m_view);
     dialog.setPageCount(m_view.pageCount());
     dialog.setFormKind(PrintDialogModel::Einheitspapier);
     dialog.setReusePrinter(!remembered.isEmpty());
-    if (env.runDialog(dialog) != QDialog::Accepted) {
+    if (m_env.runDialog(dialog) != QDialog::Accepted) {
         m_view.viewport()->update();
         if (!dialog.setupRequested())
             return true;
-        env.printSetup(&m_view, printer);
+        m_env.printSetup(&m_view, printer);
         PrintDialogModel::forgetPrinter(Section);
         return false;
     }
@@ -152,18 +102,18 @@ bool EhPrintController::printOnce()
     // them once more; the print starts at the corner of the printable area.
     printer.setCopyCount(1);
     printer.setFullPage(false);
-    const EhFormPage page = EhPrintJob::pageOf(*m_view.document(), dialog.chosenPage());
+    const EhFormPage page = EhPrintJob::pageOf(*m_view.document(), dialog.chosenPage(), m_view.fieldDefinitions());
     if (!EhPrintJob::printCopies(printer, page, dialog.copies()))
-        env.message(&m_view, QStringLiteral("Der Druck konnte nicht ausgeführt werden."));
+        m_env.message(&m_view, QStringLiteral("Der Druck konnte nicht ausgeführt werden."));
     return true;
 }
 
 void EhPrintController::OnFilePrintPreview()
 {
     m_view.commitEdit();
-    Environment& env = environment();
-    EhPrintPreviewDialog dialog(*m_view.document(), env.printer(), m_view.currentPage(), &m_view);
-    const bool print = env.runDialog(dialog) == QDialog::Accepted && dialog.printRequested();
+    EhPrintPreviewDialog dialog(*m_view.document(), m_view.fieldDefinitions(), m_env.printer(), m_view.currentPage(),
+                                &m_view);
+    const bool print = m_env.runDialog(dialog) == QDialog::Accepted && dialog.printRequested();
     if (print)
         OnFilePrint();
 }
@@ -171,19 +121,18 @@ void EhPrintController::OnFilePrintPreview()
 void EhPrintController::OnExportPdf()
 {
     m_view.commitEdit();
-    Environment& env = environment();
     const CEinheitspapierDoc& doc = *m_view.document();
     QString proposal = QStringLiteral("Einheitspapier.pdf");
     if (!doc.path().isEmpty()) {
         const QFileInfo info(doc.path());
         proposal = info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
     }
-    QString path = env.pdfFileName(&m_view, proposal);
+    QString path = m_env.pdfFileName(&m_view, proposal);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     QString error;
-    if (!EhPrintJob::exportPdf(doc, path, &error))
-        env.message(&m_view, error);
+    if (!EhPrintJob::exportPdf(doc, m_view.fieldDefinitions(), path, &error))
+        m_env.message(&m_view, error);
 }

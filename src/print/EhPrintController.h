@@ -5,9 +5,8 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 class CEinheitspapierView;
+struct PrintEnvironment;
 class QAction;
 class QDialog;
 class QPrinter;
@@ -19,9 +18,8 @@ class QWidget;
 //
 // It lives as a child of its view and lends the view its actions (ids as the
 // menus know them). What it needs of the program (its printer, selecting a
-// printer by name, messages, the platform dialogs) comes from environment(),
-// which the program points at its own printer at start-up; the defaults work
-// without it.
+// printer by name, messages, the platform dialogs) comes from the print
+// environment its creator hands in, which must outlive it.
 class EhPrintController : public QObject
 {
     Q_OBJECT
@@ -35,26 +33,9 @@ public:
         ExportPdf = 32901,
     };
 
-    struct Environment {
-        // The program's printer; every print job and the preview use it.
-        std::function<QPrinter&()> printer;
-        // Makes the named printer the program's printer; when it is gone,
-        // says so and keeps the present one.
-        std::function<bool(QWidget* parent, const QString& name)> selectPrinter;
-        std::function<void(QWidget* parent, const QString& text)> message;
-        // The platform's printer selection on the program's printer.
-        std::function<void(QWidget* parent, QPrinter& printer)> printSetup;
-        // Where "Als PDF exportieren..." writes; empty: cancelled.
-        std::function<QString(QWidget* parent, const QString& proposal)> pdfFileName;
-        // Runs a modal dialog and returns its result.
-        std::function<int(QDialog& dialog)> runDialog;
-    };
-    static Environment& environment();
-    // Back to the defaults (a printer of our own, plain message boxes).
-    static void resetEnvironment();
 
     // Creates the controller and its actions on the view.
-    explicit EhPrintController(CEinheitspapierView& view);
+    EhPrintController(CEinheitspapierView& view, const PrintEnvironment& environment);
 
     QList<QAction*> actions() const { return m_actions; }
     QAction* action(Command id) const;
@@ -73,5 +54,6 @@ private:
     bool printOnce();
 
     CEinheitspapierView& m_view;
+    const PrintEnvironment& m_env;
     QList<QAction*> m_actions;
 };

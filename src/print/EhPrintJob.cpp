@@ -24,24 +24,16 @@ constexpr int ExportResolution = 1200;
 
 namespace EhPrintJob {
 
-EhFormPage pageOf(const CEinheitspapierDoc& doc, int page)
+EhFormPage pageOf(const CEinheitspapierDoc& doc, int page, const FieldDefinitions& definitions)
 {
     EhFormPage p;
     p.store = &doc.store();
     p.formSet = doc.formSet();
     p.page = page;
     p.inputTax = doc.inputTax();
-    // An open view has put the marks into the live tables already; setting
-    // them again changes nothing.
-    const bool marks = Profile::get(Settings::EH_ShowXX) == 1;
-    for (PageKind kind : {PageKind::First, PageKind::Continuation}) {
-        QByteArray table = FieldDefinitions::live().table(kind);
-        if (marks) {
-            for (int f : EhFieldFlags::unusedMarks(kind, p.formSet))
-                EhFieldFlags::setFlag(table, f, p.formSet, EhFieldFlags::Unused);
-        }
-        (kind == PageKind::First ? p.firstFlags : p.contFlags) = table;
-    }
+    // An open view has put the marks into the tables already; setting them
+    // again changes nothing.
+    p.takeFlags(definitions);
     return p;
 }
 
@@ -84,7 +76,8 @@ bool printCopies(QPagedPaintDevice& device, const EhFormPage& page, int copies)
     return painter.end();
 }
 
-bool exportPdf(const CEinheitspapierDoc& doc, const QString& path, QString* error)
+bool exportPdf(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions, const QString& path,
+               QString* error)
 {
     const auto fail = [&] {
         if (error)
@@ -111,7 +104,7 @@ bool exportPdf(const CEinheitspapierDoc& doc, const QString& path, QString* erro
         // The form lies at the page's corner, the texts where the sheet has
         // them.
         painter.translate(-formCorner);
-        paintSheet(painter, pageOf(doc, page), setup, Backdrop::Form);
+        paintSheet(painter, pageOf(doc, page, definitions), setup, Backdrop::Form);
         painter.restore();
     }
     if (!painter.end())

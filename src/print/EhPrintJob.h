@@ -3,6 +3,7 @@
 #include <QString>
 
 class CEinheitspapierDoc;
+class FieldDefinitions;
 class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
@@ -20,9 +21,9 @@ enum class Backdrop {
     Form,        // an export: the form as the program draws it
 };
 
-// One page of a document with the field flags the program works with, the
-// unused-field marks of its form set included when they are switched on.
-EhFormPage pageOf(const CEinheitspapierDoc& doc, int page);
+// One page of a document with the program's field flags, the unused-field
+// marks of its form set included when they are switched on.
+EhFormPage pageOf(const CEinheitspapierDoc& doc, int page, const FieldDefinitions& definitions);
 
 // Makes the painter's unit 0.1 mm of the device, from the top-left corner
 // of its paint area.
@@ -40,6 +41,7 @@ bool printCopies(QPagedPaintDevice& device, const EhFormPage& page, int copies);
 // form with its texts laid out as printed, without the printer's margins
 // and corrections, one A4 page each. False with a message when the file
 // cannot be written.
-bool exportPdf(const CEinheitspapierDoc& doc, const QString& path, QString* error = nullptr);
+bool exportPdf(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions, const QString& path,
+               QString* error = nullptr);
 
 } // namespace EhPrintJob

@@ -1,5 +1,7 @@
 #include "print/EhPrintLayer.h"
 
+#include "form/EhField.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -18,7 +20,7 @@ namespace {
 using EhFieldFlags::ContinuationFields;
 using EhFieldFlags::FirstPageFields;
 // Box 1 of the first page: "Feld 1 A" to "Feld 1 C".
-constexpr int Box1Fields = 3;
+constexpr int Box1Fields = EhField::Box1Fields;
 // Box 2 of a continuation sheet: its customs number and its text.
 constexpr int ContBox2Number = 7;
 constexpr int ContBox2 = 8;

@@ -18,10 +18,11 @@ constexpr double ZoomStep = 1.25;
 
 } // namespace
 
-EhPrintPreviewDialog::EhPrintPreviewDialog(const CEinheitspapierDoc& doc, const QPrinter& printer, int startPage,
-                                           QWidget* parent)
+EhPrintPreviewDialog::EhPrintPreviewDialog(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions,
+                                           const QPrinter& printer, int startPage, QWidget* parent)
     : QDialog(parent)
     , m_doc(doc)
+    , m_definitions(definitions)
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setWindowTitle(QStringLiteral("Seitenansicht"));
@@ -77,7 +78,7 @@ void EhPrintPreviewDialog::paintPages(QPrinter* printer) const
             printer->newPage();
         painter.save();
         EhPrintJob::useSheetUnits(painter, *printer);
-        const EhFormPage sheet = EhPrintJob::pageOf(m_doc, page);
+        const EhFormPage sheet = EhPrintJob::pageOf(m_doc, page, m_definitions);
         EhPrintJob::paintSheet(painter, sheet, EhPrintSetup::fromStore(sheet.kind()), EhPrintJob::Backdrop::FaintForm);
         painter.restore();
     }

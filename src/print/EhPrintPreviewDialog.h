@@ -5,6 +5,7 @@
 #include <memory>
 
 class CEinheitspapierDoc;
+class FieldDefinitions;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -19,8 +20,8 @@ class EhPrintPreviewDialog : public QDialog
 public:
     // printer: the program's printer, whose paper and margins are shown;
     // startPage: the page shown first (1 = first page).
-    EhPrintPreviewDialog(const CEinheitspapierDoc& doc, const QPrinter& printer, int startPage,
-                         QWidget* parent = nullptr);
+    EhPrintPreviewDialog(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions,
+                         const QPrinter& printer, int startPage, QWidget* parent = nullptr);
     ~EhPrintPreviewDialog() override;
 
     bool printRequested() const { return m_printRequested; }
@@ -32,6 +33,7 @@ public:
 
 private:
     const CEinheitspapierDoc& m_doc;
+    const FieldDefinitions& m_definitions;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget* m_preview;
     bool m_printRequested = false;

@@ -18,18 +18,11 @@
 #include "view/EhViewPrompt.h"
 #include "view/FormPainter.h"
 
-namespace {
-
-CEinheitspapierView::FormSetChooser& chooserSlot()
-{
-    static CEinheitspapierView::FormSetChooser chooser;
-    return chooser;
-}
-
-} // namespace
-
-CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent)
-    : CQxScrollViewBase(parent), m_doc(doc), m_prompt(std::make_unique<EhViewPrompt>(this))
+CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, FieldDefinitions& definitions, QWidget* parent)
+    : CQxScrollViewBase(parent)
+    , m_doc(doc)
+    , m_definitions(definitions)
+    , m_prompt(std::make_unique<EhViewPrompt>(this))
 {
     setObjectName(QStringLiteral("einheitspapierView"));
     setSettingsSection(QString::fromLatin1(Section));
@@ -64,17 +57,12 @@ CEinheitspapierView::~CEinheitspapierView() = default;
 
 void CEinheitspapierView::setFormSetChooser(FormSetChooser chooser)
 {
-    chooserSlot() = std::move(chooser);
-}
-
-CEinheitspapierView::FormSetChooser CEinheitspapierView::formSetChooser()
-{
-    return chooserSlot();
+    m_prompt->setFormSetChooser(std::move(chooser));
 }
 
 bool CEinheitspapierView::initialUpdate(int appFormSet)
 {
-    FieldDefinitions& defs = FieldDefinitions::live();
+    FieldDefinitions& defs = m_definitions;
     QByteArray first = defs.table(EhFieldFlags::PageKind::First);
     QByteArray cont = defs.table(EhFieldFlags::PageKind::Continuation);
     const int formSet = EhDocumentOperations::openView(*m_doc, appFormSet, *m_prompt, first, cont);
@@ -94,7 +82,7 @@ bool CEinheitspapierView::initialUpdate(int appFormSet)
 
 EhFocusNavigator CEinheitspapierView::navigator() const
 {
-    const FieldDefinitions& defs = FieldDefinitions::live();
+    const FieldDefinitions& defs = m_definitions;
     return EhFocusNavigator(defs.table(EhFieldFlags::PageKind::First),
                             defs.table(EhFieldFlags::PageKind::Continuation), m_doc->formSet());
 }
@@ -163,13 +151,12 @@ void CEinheitspapierView::paintEvent(QPaintEvent* event)
     const QRect visible = event->rect().translated(scroll);
     options.area = QRect(m.toLogical(visible.left()) - 1, m.toLogical(visible.top()) - 1,
                          m.toLogical(visible.width()) + 2, m.toLogical(visible.height()) + 2);
-    const FieldDefinitions& defs = FieldDefinitions::live();
     EhFormPage page;
     page.store = &m_doc->store();
     page.formSet = m_doc->formSet();
     page.page = currentPage();
-    page.firstFlags = defs.table(EhFieldFlags::PageKind::First);
-    page.contFlags = defs.table(EhFieldFlags::PageKind::Continuation);
+    page.firstFlags = m_definitions.table(EhFieldFlags::PageKind::First);
+    page.contFlags = m_definitions.table(EhFieldFlags::PageKind::Continuation);
     page.inputTax = m_doc->inputTax();
     FormPainter(options).paintPage(painter, page);
 }

@@ -12,6 +12,7 @@
 
 class CEinheitspapierDoc;
 class CQznEditWindow_EHP;
+class FieldDefinitions;
 class EhFocusNavigator;
 class EhViewPrompt;
 class FormPainter;
@@ -22,7 +23,8 @@ class QAction;
 // keyboard and mouse, and the document commands.
 //
 // Use from the main window:
-//   - Construct with the document (not owned), then call initialUpdate()
+//   - Construct with the document and the program's field definitions (both
+//     not owned, and outliving the view), then call initialUpdate()
 //     once with the program's current form-set choice; when it returns false
 //     the user cancelled the form-set question and the document should close.
 //   - Menus and tool bars: commandActions() lists every command as a QAction
@@ -45,6 +47,8 @@ class QAction;
 //     this view, so the program can take its form set as the current choice.
 //   - The "Neues Einheitspapier" question comes from setFormSetChooser();
 //     without one, the form set last chosen ("LastEhType") is taken.
+//   - The printing commands and the other commands from outside join the
+//     view through addCommandAction().
 class CEinheitspapierView : public CQxScrollViewBase
 {
     Q_OBJECT
@@ -87,10 +91,12 @@ public:
     // The settings section of this view.
     static constexpr const char* Section = "EHForm_Defaults";
 
-    CEinheitspapierView(CEinheitspapierDoc* doc, QWidget* parent = nullptr);
+    CEinheitspapierView(CEinheitspapierDoc* doc, FieldDefinitions& definitions, QWidget* parent = nullptr);
     ~CEinheitspapierView() override;
 
     CEinheitspapierDoc* document() const { return m_doc; }
+    // The flag tables the view draws, moves the focus and prints by.
+    FieldDefinitions& fieldDefinitions() const { return m_definitions; }
     CQznEditWindow_EHP* editor() const { return m_editor; }
 
     // First display of the document: reports a refused load, settles the
@@ -128,8 +134,7 @@ public:
 
     // Asked when a document has no form set: 0..3, or -1 for cancel.
     using FormSetChooser = std::function<int(QWidget* parent)>;
-    static void setFormSetChooser(FormSetChooser chooser);
-    static FormSetChooser formSetChooser();
+    void setFormSetChooser(FormSetChooser chooser);
 
 signals:
     void statusChanged(const QString& pageText, const QString& modeText);
@@ -170,6 +175,7 @@ private:
     void refreshStatus();
 
     CEinheitspapierDoc* m_doc;
+    FieldDefinitions& m_definitions;
     CQznEditWindow_EHP* m_editor = nullptr;
     std::unique_ptr<EhViewPrompt> m_prompt;
     QHash<int, QAction*> m_actions;

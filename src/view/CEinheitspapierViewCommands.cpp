@@ -8,6 +8,7 @@
 
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
+#include "form/EhField.h"
 #include "form/EhGoodsPosition.h"
 #include "view/CDlgDeleteEHWarenpositon.h"
 #include "view/CDlgMoveEHWarenpositon.h"
@@ -354,8 +355,8 @@ bool CEinheitspapierView::insertChoiceAvailable() const
 {
     const int field = currentField();
     if (currentPage() <= 1)
-        return field == 6 || field == 83;
-    return field == 4;
+        return field == EhField::StampA4 || field == EhField::StampC4;
+    return field == EhField::Cont::StampA4;
 }
 
 void CEinheitspapierView::runInsertChoice()

@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "form/EhField.h"
 #include "form/FieldStore.h"
 
 // Box 44's text area (first-page field 113) takes the first line of the box
@@ -9,9 +10,9 @@
 // box (field 114) when that holds text. Screen and print lay it out alike.
 namespace EhBox44Text {
 
-inline constexpr int TextField = 113;
-inline constexpr int FirstLineField = 111;
-inline constexpr int DeadlineField = 114;
+inline constexpr int TextField = EhField::Box44Text;
+inline constexpr int FirstLineField = EhField::OffSheet1;
+inline constexpr int DeadlineField = EhField::Box44Second;
 
 inline QRect adjusted(QRect text, const FieldStore& store, const QRect& deadline)
 {

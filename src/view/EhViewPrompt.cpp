@@ -47,8 +47,8 @@ void EhViewPrompt::beep()
 
 int EhViewPrompt::askFormSet()
 {
-    if (const auto chooser = CEinheitspapierView::formSetChooser())
-        return chooser(m_parent);
+    if (m_chooser)
+        return m_chooser(m_parent);
     const int last = Profile::get(Settings::LastEhType);
     return last >= 0 && last <= 3 ? last : 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "form/EhUserPrompt.h"
 
 class QWidget;
@@ -9,7 +11,13 @@ class QWidget;
 class EhViewPrompt : public EhUserPrompt
 {
 public:
+    // Asked when a document has no form set: 0..3, or -1 for cancel.
+    using FormSetChooser = std::function<int(QWidget* parent)>;
+
     explicit EhViewPrompt(QWidget* parent) : m_parent(parent) {}
+
+    // Without a chooser the form set last chosen ("LastEhType") is taken.
+    void setFormSetChooser(FormSetChooser chooser) { m_chooser = std::move(chooser); }
 
     void showMessage(int messageId) override;
     void showText(const QString& text) override;
@@ -19,4 +27,5 @@ public:
 
 private:
     QWidget* m_parent;
+    FormSetChooser m_chooser;
 };

@@ -1,7 +1,10 @@
 #include "view/FormPainter.h"
 
+#include "form/EhField.h"
+
 #include "settings/Profile.h"
 #include "form/EhFieldGeometry.h"
+#include "form/FieldDefinitions.h"
 #include "form/FieldStore.h"
 #include "view/EhBox44Text.h"
 #include "view/EhFormCaptions.h"
@@ -42,6 +45,19 @@ bool isFormSet(int formSet)
 }
 
 } // namespace
+
+void EhFormPage::takeFlags(const FieldDefinitions& definitions)
+{
+    using PageKind = EhFieldFlags::PageKind;
+    firstFlags = definitions.table(PageKind::First);
+    contFlags = definitions.table(PageKind::Continuation);
+    if (Profile::get(Settings::EH_ShowXX) != 1)
+        return;
+    for (int f : EhFieldFlags::unusedMarks(PageKind::First, formSet))
+        EhFieldFlags::setFlag(firstFlags, f, formSet, EhFieldFlags::Unused);
+    for (int f : EhFieldFlags::unusedMarks(PageKind::Continuation, formSet))
+        EhFieldFlags::setFlag(contFlags, f, formSet, EhFieldFlags::Unused);
+}
 
 EhPaintOptions EhPaintOptions::fromSettings(int zoom)
 {
@@ -263,7 +279,7 @@ void FormPainter::paintFieldTexts(QPainter& painter, const EhFormPage& page) con
             paintInputTaxCross(painter);
     } else if (page.page <= store.pageCount()) {
         // A continuation sheet repeats box 1 of the first page.
-        for (int i = 0; i < 3; ++i)
+        for (int i = EhField::Box1A; i < EhField::Box1Fields; ++i)
             draw(i, 1, textRect(PageKind::First, i));
         for (int i = 0; i < store.continuationFieldCount(); ++i) {
             if (shown(i))

@@ -8,6 +8,7 @@
 #include "form/EhFieldFlags.h"
 #include "view/FieldTextPainter.h"
 
+class FieldDefinitions;
 class FieldStore;
 class QPainter;
 struct EhRect;
@@ -17,9 +18,13 @@ struct EhFormPage {
     const FieldStore* store = nullptr;
     int formSet = 0;        // 0..3; anything else is drawn as an export document
     int page = 1;           // 1 = first page, p >= 2 = continuation page p
-    QByteArray firstFlags;  // live flag tables (616 and 856 bytes), with the
-    QByteArray contFlags;   // unused marks the view has applied
+    QByteArray firstFlags;  // the program's flag tables (616 and 856 bytes),
+    QByteArray contFlags;   // with the unused marks the view has applied
     bool inputTax = false;
+
+    // Takes the program's flag tables, with the unused-field marks of the
+    // page's form set when they are switched on ("EH_ShowXX").
+    void takeFlags(const FieldDefinitions& definitions);
 
     EhFieldFlags::PageKind kind() const
     {

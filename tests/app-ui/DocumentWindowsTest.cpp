@@ -345,7 +345,7 @@ TEST_F(DocumentWindows, AnOpenedDocumentKeepsItsFormSetAndAnExportDocumentAsksFo
 {
     start();
     int asked = 0;
-    CEinheitspapierView::setFormSetChooser([&asked](QWidget*) {
+    app->setFormSetChooser([&asked](QWidget*) {
         ++asked;
         return 2;
     });
@@ -373,7 +373,7 @@ TEST_F(DocumentWindows, AnOpenedDocumentKeepsItsFormSetAndAnExportDocumentAsksFo
     EXPECT_EQ(ehDocument(app->docManager().activeDocument()).formSet(), 2);
 
     // Cancelling the question closes the document again.
-    CEinheitspapierView::setFormSetChooser([](QWidget*) { return -1; });
+    app->setFormSetChooser([](QWidget*) { return -1; });
     command("fileClose")->trigger();
     EXPECT_EQ(app->docManager().openDocument(exportPath), nullptr);
     EXPECT_EQ(app->docManager().documents().size(), 1);

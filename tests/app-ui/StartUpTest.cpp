@@ -183,7 +183,7 @@ TEST_F(StartUp, PrinterCommandsWorkOnTheProgramsPrinter)
     prompt.choices << 0;
     start();
     QList<QPrinter*> setUp;
-    EhPrintController::environment().printSetup = [&](QWidget*, QPrinter& printer) { setUp << &printer; };
+    app->printEnvironment().printSetup = [&](QWidget*, QPrinter& printer) { setUp << &printer; };
 
     // One printer set-up entry, whether the view or the program answers it.
     QMenu* file = frame().menu(QStringLiteral("menuFile"));

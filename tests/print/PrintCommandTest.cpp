@@ -26,6 +26,7 @@
 #include "print/Common_DlgMargin02_Page.h"
 #include "print/EhPrintController.h"
 #include "print/EhPrintPreviewDialog.h"
+#include "print/PrintEnvironment.h"
 #include "print/PrintSettingsCommands.h"
 
 namespace {
@@ -40,11 +41,10 @@ protected:
     void SetUp() override
     {
         testsupport::clearSettings();
-        FieldDefinitions::live().resetToDefaults();
         doc = std::make_unique<CEinheitspapierDoc>();
         doc->deleteContents();
-        view = std::make_unique<CEinheitspapierView>(doc.get());
-        new EhPrintController(*view);
+        view = std::make_unique<CEinheitspapierView>(doc.get(), definitions);
+        new EhPrintController(*view, env);
         ASSERT_TRUE(view->initialUpdate(0));
         doc->store().setText(10, 1, QStringLiteral("Absender"));
         doc->store().setText(11, 2, QStringLiteral("Ware"));
@@ -55,7 +55,6 @@ protected:
         printer->setOutputFileName(pdf);
         printer->setPageMargins(QMarginsF(0, 0, 0, 0));
 
-        EhPrintController::Environment& env = EhPrintController::environment();
         env.printer = [this]() -> QPrinter& { return *printer; };
         env.selectPrinter = [this](QWidget*, const QString& name) {
             selected.append(name);
@@ -71,10 +70,8 @@ protected:
 
     void TearDown() override
     {
-        EhPrintController::resetEnvironment();
         view.reset();
         doc.reset();
-        FieldDefinitions::live().resetToDefaults();
     }
 
     void run(int command) { view->action(CEinheitspapierView::Command(command))->trigger(); }
@@ -94,6 +91,8 @@ protected:
     }
 
     testsupport::TempDir dir;
+    FieldDefinitions definitions;
+    PrintEnvironment env = PrintEnvironment::defaults();
     QString pdf;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<CEinheitspapierDoc> doc;
@@ -209,7 +208,7 @@ TEST_F(PrintCommand, MarginsCommandWritesOnOkOnly)
 TEST_F(PrintCommand, PreviewAndExport)
 {
     // The preview paints every page; "Drucken..." hands over to printing.
-    EhPrintPreviewDialog preview(*doc, *printer, 2);
+    EhPrintPreviewDialog preview(*doc, definitions, *printer, 2);
     QPrinter pages(QPrinter::HighResolution);
     const QString previewPdf = dir.file(QStringLiteral("vorschau.pdf"));
     pages.setOutputFormat(QPrinter::PdfFormat);
@@ -222,7 +221,7 @@ TEST_F(PrintCommand, PreviewAndExport)
     EXPECT_TRUE(shown.find(QStringLiteral("Empfänger"), 2));
 
     const QString exported = dir.file(QStringLiteral("export.pdf"));
-    EhPrintController::environment().pdfFileName = [&](QWidget*, const QString&) { return exported; };
+    env.pdfFileName = [&](QWidget*, const QString&) { return exported; };
     run(EhPrintController::ExportPdf);
     const PdfText archive = readPdfText(exported);
     ASSERT_EQ(archive.pages, 2);
@@ -232,7 +231,7 @@ TEST_F(PrintCommand, PreviewAndExport)
     EXPECT_NEAR(sender->left, 16.0 + 1.0, 0.3);
     EXPECT_TRUE(messages.isEmpty());
 
-    EhPrintController::environment().pdfFileName = [&](QWidget*, const QString&) {
+    env.pdfFileName = [&](QWidget*, const QString&) {
         return dir.file(QStringLiteral("fehlt/x.pdf"));
     };
     run(EhPrintController::ExportPdf);
@@ -243,7 +242,7 @@ TEST_F(PrintCommand, ProgramWideSettingsCommands)
 {
     QWidget window;
     QMenu menu;
-    const PrintSettingsCommands::Actions a = PrintSettingsCommands::install(window, menu);
+    const PrintSettingsCommands::Actions a = PrintSettingsCommands::install(window, menu, env);
     EXPECT_EQ(menu.actions(), QList<QAction*>{a.printerFontSize});
     EXPECT_EQ(a.printerFontSize->text(), QStringLiteral("&Druckerschriftgrößen korrigieren..."));
     EXPECT_FALSE(menu.actions().contains(a.printSizeCorrection));

@@ -22,12 +22,9 @@ protected:
     void SetUp() override
     {
         testsupport::clearSettings();
-        FieldDefinitions::live().resetToDefaults();
         doc.deleteContents();
         doc.setFormSet(0);
     }
-
-    void TearDown() override { FieldDefinitions::live().resetToDefaults(); }
 
     void setText(int field, int page, const QString& text, std::uint16_t align = FieldStore::AlignLeft)
     {
@@ -45,13 +42,14 @@ protected:
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setPageMargins(QMarginsF(0, 0, 0, 0));
             writer.setResolution(1200);
-            EXPECT_TRUE(EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page), copies));
+            EXPECT_TRUE(EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page, definitions), copies));
         }
         return readPdfText(path);
     }
 
     testsupport::TempDir dir;
     CEinheitspapierDoc doc;
+    FieldDefinitions definitions;
 
 private:
     int m_files = 0;

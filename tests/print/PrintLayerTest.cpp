@@ -105,7 +105,7 @@ TEST_F(PrintFixture, NotPrintedFlagOfTheDocumentsFormSet)
     setText(Feld2, 1, QStringLiteral("Absender"));
     setText(18, 1, QStringLiteral("Empfaenger"));
     doc.setFormSet(1);
-    FieldDefinitions::live().setFlag(PageKind::First, Feld2, 1, EhFieldFlags::NotPrinted);
+    definitions.setFlag(PageKind::First, Feld2, 1, EhFieldFlags::NotPrinted);
     PdfText pdf = print(1);
     EXPECT_FALSE(pdf.find(QStringLiteral("Absender")));
     EXPECT_TRUE(pdf.find(QStringLiteral("Empfaenger")));
@@ -143,8 +143,8 @@ TEST_F(PrintFixture, ContinuationSheetCarriesBox1WithoutOverprinting)
     // printable.
     Profile::set(Settings::EH_ShowXX, 0);
     for (int f = 0; f < 3; ++f) {
-        FieldDefinitions::live().setFlag(PageKind::Continuation, f, 0, 0);
-        FieldDefinitions::live().setFlag(PageKind::First, f, 0, 0);
+        definitions.setFlag(PageKind::Continuation, f, 0, 0);
+        definitions.setFlag(PageKind::First, f, 0, 0);
     }
     const QStringList box1 = {QStringLiteral("IM"), QStringLiteral("A"), QStringLiteral("Drei")};
     const QStringList own = {QStringLiteral("Blatt"), QStringLiteral("Stempel"), QStringLiteral("Zollamt")};
@@ -175,7 +175,7 @@ TEST_F(PrintFixture, SheetFieldsThatWouldCoverBox1GiveWay)
 {
     const EhPrintLayer layer(EhPrintSetup{});
     doc.store().setText(0, 2, QStringLiteral("Blatt"));
-    EhFormPage page = EhPrintJob::pageOf(doc, 2);
+    EhFormPage page = EhPrintJob::pageOf(doc, 2, definitions);
     EhFieldFlags::setFlag(page.contFlags, 0, 0, 0);
     const auto printed = [&](PageKind kind, int field) {
         for (const EhPrintedField& f : layer.printedFields(page)) {
@@ -242,7 +242,7 @@ TEST_F(PrintFixture, InputTaxCrossAndAlignmentMarks)
     // Centre of the cross: L + H + 230 across, 1510 - T - V down.
     const int cx = 30 + 40 + 230;
     const int cy = 1510 - 10 - 20;
-    QImage image = printedImage(EhPrintJob::pageOf(doc, 1));
+    QImage image = printedImage(EhPrintJob::pageOf(doc, 1, definitions));
     EXPECT_TRUE(isInk(image, cx, cy));
     EXPECT_FALSE(isInk(image, cx, cy + 40));
     // The corner mark: down from (L + 115, 70) to (L + 115, 90).
@@ -251,9 +251,9 @@ TEST_F(PrintFixture, InputTaxCrossAndAlignmentMarks)
 
     // Form set 2 has no input-tax box, and continuation sheets no cross.
     doc.setFormSet(2);
-    EXPECT_FALSE(isInk(printedImage(EhPrintJob::pageOf(doc, 1)), cx, cy));
+    EXPECT_FALSE(isInk(printedImage(EhPrintJob::pageOf(doc, 1, definitions)), cx, cy));
     doc.setFormSet(0);
-    image = printedImage(EhPrintJob::pageOf(doc, 2));
+    image = printedImage(EhPrintJob::pageOf(doc, 2, definitions));
     EXPECT_FALSE(isInk(image, cx, cy));
     EXPECT_TRUE(isInk(image, 30 + 180, 65));   // the continuation sheet's corner
 }

@@ -179,7 +179,7 @@ protected:
         // The stamp field's lines are locked on the built-in tables; the user
         // opens them in the field definitions.
         for (int f = 3; f <= 8; ++f)
-            FieldDefinitions::live().setFlag(EhFieldFlags::PageKind::First, f, 0, 0);
+            definitions.setFlag(EhFieldFlags::PageKind::First, f, 0, 0);
     }
 };
 

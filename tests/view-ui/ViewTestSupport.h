@@ -40,11 +40,10 @@ protected:
     void SetUp() override
     {
         testsupport::clearSettings();
-        FieldDefinitions::live().resetToDefaults();
         configure();
         doc = std::make_unique<CEinheitspapierDoc>();
         doc->deleteContents();
-        view = std::make_unique<CEinheitspapierView>(doc.get());
+        view = std::make_unique<CEinheitspapierView>(doc.get(), definitions);
         view->resize(900, 700);
         ASSERT_TRUE(view->initialUpdate(0));
         view->show();
@@ -57,7 +56,6 @@ protected:
     {
         view.reset();
         doc.reset();
-        FieldDefinitions::live().resetToDefaults();
     }
 
     // Settings to set before the view opens.
@@ -83,6 +81,9 @@ protected:
         return editor()->fieldRect(field, page).center() - view->scrollPosition();
     }
 
+    // The program's flag tables: the built-in ones unless configure()
+    // changes them.
+    FieldDefinitions definitions;
     std::unique_ptr<CEinheitspapierDoc> doc;
     std::unique_ptr<CEinheitspapierView> view;
 };

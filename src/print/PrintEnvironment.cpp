@@ -1,0 +1,48 @@
+#include "print/PrintEnvironment.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <memory>
+
+PrintEnvironment PrintEnvironment::defaults()
+{
+    PrintEnvironment env;
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    env.printer = [printer]() -> QPrinter& { return *printer; };
+    env.message = [](QWidget* parent, const QString& text) {
+        QMessageBox::information(parent, QStringLiteral("Kestrovane-Import"), text);
+    };
+    env.selectPrinter = [printer, message = env.message](QWidget* parent, const QString& name) {
+        return selectByName(*printer, name, [&](const QString& text) { message(parent, text); });
+    };
+    env.printSetup = [](QWidget* parent, QPrinter& p) {
+        QPrintDialog dialog(&p, parent);
+        dialog.setWindowTitle(QStringLiteral("Druckerauswahl"));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        dialog.exec();
+    };
+    env.pdfFileName = [](QWidget* parent, const QString& proposal) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF exportieren"), proposal,
+                                            QStringLiteral("PDF-Dateien (*.pdf)"));
+    };
+    env.runDialog = [](QDialog& dialog) { return dialog.exec(); };
+    return env;
+}
+
+bool PrintEnvironment::selectByName(QPrinter& printer, const QString& name,
+                                    const std::function<void(const QString& text)>& tell)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        tell(QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
+                            "Es wird der Standarddrucker verwendet.")
+                 .arg(name));
+        return false;
+    }
+    printer.setPrinterName(info.printerName());
+    return true;
+}

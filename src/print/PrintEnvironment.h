@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+// What printing needs of the program: its printer, choosing a printer by
+// name, messages, the platform's dialogs. The program makes one at start-up
+// and hands it to every print controller; tests hand in their own.
+struct PrintEnvironment {
+    // The program's printer; every print job and the preview use it.
+    std::function<QPrinter&()> printer;
+    // Makes the named printer the program's printer; when it is gone,
+    // says so and keeps the present one.
+    std::function<bool(QWidget* parent, const QString& name)> selectPrinter;
+    std::function<void(QWidget* parent, const QString& text)> message;
+    // The platform's printer selection on the program's printer.
+    std::function<void(QWidget* parent, QPrinter& printer)> printSetup;
+    // Where "Als PDF exportieren..." writes; empty: cancelled.
+    std::function<QString(QWidget* parent, const QString& proposal)> pdfFileName;
+    // Runs a modal dialog and returns its result.
+    std::function<int(QDialog& dialog)> runDialog;
+
+    // A printer of its own, plain message boxes and the platform's dialogs.
+    static PrintEnvironment defaults();
+
+    // Makes the named printer the one printer prints on; when there is no
+    // such printer, tells why and keeps the present one.
+    static bool selectByName(QPrinter& printer, const QString& name,
+                             const std::function<void(const QString& text)>& tell);
+};

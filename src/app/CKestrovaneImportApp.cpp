@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <QTextStream>
 #include <QTranslator>
 
 #include "app/AppIcons.h"
@@ -27,6 +28,8 @@
 #include "settings/StringTable.h"
 #include "app/SystemInfoReport.h"
 #include "app/WidgetPrompt.h"
+#include "masterdata/DefaultTables.h"
+#include "masterdata/TablePath.h"
 #include "view/CEinheitspapierView.h"
 
 namespace {
@@ -107,6 +110,12 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
     if (!arguments.isEmpty() && arguments.constFirst().startsWith(QLatin1String("-init"))) {
         grantWriteAccess(QStringLiteral("Artikel1.dbf"));
         grantWriteAccess(QStringLiteral("Adress1.dbf"));
+        // Run without a window: the note goes to the console.
+        DefaultTables tables(m_registry.GetDataDirectory(true));
+        const bool created = tables.createMissing();
+        QTextStream(stdout) << tables.notice() << (tables.created().isEmpty() ? "" : "\n");
+        if (!created)
+            QTextStream(stderr) << tables.errorMessage() << '\n';
         return false;
     }
 
@@ -121,6 +130,7 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
     if (const QScreen* screen = m_mainFrame->screen())
         m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
+    createMasterDataTables();
     if (!arguments.isEmpty()) {
         for (const QString& path : arguments)
             m_docManager.openDocument(path);
@@ -185,9 +195,22 @@ void CKestrovaneImportApp::registerWithDesktop()
     m_registry.RegisterOpenCommands();
 }
 
+void CKestrovaneImportApp::createMasterDataTables()
+{
+    // The first start makes the tables in the data folder and says where
+    // that is, once: later starts find them there and say nothing.
+    DefaultTables tables(m_registry.GetDataDirectory(true));
+    if (!tables.createMissing())
+        m_prompt->showMessage(m_mainFrame.get(),
+                              QStringLiteral("Die Stammdaten konnten nicht angelegt werden.\n%1").arg(tables.errorMessage()));
+    else if (!tables.notice().isEmpty())
+        m_prompt->showMessage(m_mainFrame.get(), tables.notice());
+}
+
 bool CKestrovaneImportApp::grantWriteAccess(const QString& fileName)
 {
-    QFile file(m_programDirectory + fileName);
+    // The table names match in any spelling, as everywhere else.
+    QFile file(tablepath::resolve(m_programDirectory + fileName));
     if (!file.exists())
         return false;
     return file.setPermissions(file.permissions() | QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |

@@ -94,6 +94,9 @@ public slots:
     void openRecentFile(int index);
 
 private:
+    // The goods and address tables in the data folder, made on the first
+    // start with a note to the user where they are.
+    void createMasterDataTables();
     void registerDocumentTemplates();
     void registerWithDesktop();
     void loadPlatformTranslations();

@@ -63,9 +63,16 @@ int goods(const QStringList& arguments, cli::Io& io)
         io.err << problem << '\n';
     if (stored < 0)
         return 1;
+    if (!problems.isEmpty()) {
+        // All or nothing: the mended file can be imported again as a whole.
+        io.err << "Nichts gespeichert: " << problems.size()
+               << (problems.size() == 1 ? " Zeile kann" : " Zeilen können")
+               << " nicht übernommen werden.\n";
+        return 1;
+    }
     io.out << stored << (stored == 1 ? " Datensatz" : " Datensätze") << " in " << store.table().GetPathName()
            << " gespeichert.\n";
-    return problems.isEmpty() ? 0 : 1;
+    return 0;
 }
 
 const cli::Registration registration(QStringLiteral("goods"),

@@ -17,10 +17,15 @@ QString AddressTable::PathFromSettings(const QString& dataDirectory)
 {
     QString path = Profile::get(Settings::AdressdatenDatei);
     if (path.isEmpty() || path == QLatin1String("@")) {
-        path = tablepath::join(dataDirectory, QStringLiteral("Adress1.dbf"));
+        path = DefaultPath(dataDirectory);
         Profile::set(Settings::AdressdatenDatei, path);
     }
     return path;
+}
+
+QString AddressTable::DefaultPath(const QString& dataDirectory)
+{
+    return tablepath::join(dataDirectory, QStringLiteral("Adress1.dbf"));
 }
 
 bool AddressTable::Open(const QString& path)
@@ -118,12 +123,12 @@ qint64 AddressTable::Store(qint64 record, const QString& addressText, const QStr
     // Refuse before touching the record, so that an address is stored whole
     // or not at all.
     for (int i = 0; i < LineCount; ++i) {
-        if (dbftext::storedLength(lines.at(i)) > LineWidth) {
+        if (m_table.StoredLength(lines.at(i)) > LineWidth) {
             m_error = QStringLiteral("Die Zeile %1 der Adresse ist länger als %2 Zeichen.").arg(i + 1).arg(LineWidth);
             return -1;
         }
     }
-    if (dbftext::storedLength(customsNumber) > CustomsNumberWidth) {
+    if (m_table.StoredLength(customsNumber) > CustomsNumberWidth) {
         m_error = QStringLiteral("Die Zollnummer ist länger als %1 Zeichen.").arg(CustomsNumberWidth);
         return -1;
     }

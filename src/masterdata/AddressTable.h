@@ -23,6 +23,8 @@ public:
     // The table's path from "AdressdatenDatei"; when that is empty or "@",
     // the data folder + "Adress1.dbf", which is then written back.
     static QString PathFromSettings(const QString& dataDirectory);
+    // The table in the data folder: "Adress1.dbf".
+    static QString DefaultPath(const QString& dataDirectory);
 
     // Opens the table; false when it cannot be opened (the caller may then
     // offer to create it) with errorMessage() set.

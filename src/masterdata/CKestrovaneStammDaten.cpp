@@ -1,6 +1,7 @@
 #include "masterdata/CKestrovaneStammDaten.h"
 
 #include "settings/Profile.h"
+#include "masterdata/DbfText.h"
 #include "masterdata/TablePath.h"
 
 namespace {
@@ -181,22 +182,79 @@ void CKestrovaneStammDaten::takeCurrentRecord(int position)
     }
 }
 
+int CKestrovaneStammDaten::fieldWidth(int field) const
+{
+    QString name;
+    char type = 0;
+    int length = 0, decimals = 0;
+    return m_table.GetFieldInfo(field, name, type, length, decimals) < 0 ? 0 : length;
+}
+
+namespace {
+
+// The lines of a description as the older layout stores them, without the
+// empty lines at its end.
+QStringList descriptionLines(const QString& description)
+{
+    QStringList lines = description.split(kLineBreak);
+    while (lines.size() > 1 && lines.constLast().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+QString CKestrovaneStammDaten::RecordRefusal(const Values& values) const
+{
+    const DbfCodePage& page = m_table.codePage();
+    if (values[0].size() > DescriptionMaxLength)
+        return QStringLiteral("die Beschreibung ist %1 Zeichen lang, erlaubt sind %2")
+            .arg(values[0].size())
+            .arg(DescriptionMaxLength);
+    for (int k = 0; k < ColumnCount; ++k) {
+        if (!dbftext::isRepresentable(values[k], page))
+            return QStringLiteral("%1 enthält Zeichen, die die Warentabelle nicht speichern kann")
+                .arg(QLatin1String(fieldNames()[k]));
+    }
+    const int firstOther = m_kind == KindOlder ? kOlderLines : 1;
+    if (m_kind == KindOlder) {
+        // Seven fields, one line each: a line wider than its field or an
+        // eighth line would be lost.
+        const QStringList lines = descriptionLines(values[0]);
+        if (lines.size() > kOlderLines)
+            return QStringLiteral("die Beschreibung hat %1 Zeilen, erlaubt sind %2").arg(lines.size()).arg(kOlderLines);
+        for (int j = 0; j < lines.size(); ++j) {
+            const int width = fieldWidth(j);
+            if (dbftext::storedLength(lines.at(j), page) > width)
+                return QStringLiteral("Zeile %1 der Beschreibung ist länger als %2 Zeichen").arg(j + 1).arg(width);
+        }
+    } else if (dbftext::storedLength(values[0], page) > fieldWidth(0)) {
+        return QStringLiteral("die Beschreibung ist länger als %1 Zeichen").arg(fieldWidth(0));
+    }
+    for (int k = 1; k < ColumnCount; ++k) {
+        const int width = fieldWidth(firstOther + k - 1);
+        if (dbftext::storedLength(values[k], page) > width)
+            return QStringLiteral("%1 \"%2\" ist länger als %3 Zeichen")
+                .arg(QLatin1String(fieldNames()[k]), values[k])
+                .arg(width);
+    }
+    return {};
+}
+
 bool CKestrovaneStammDaten::writeRecord(int position)
 {
     const qint64 stored = m_recordNumbers.at(position);
     const qint64 n = stored > 0 ? m_table.ReadRecord(stored) : m_table.NewRecord();
     if (n < 0)
         return false;
-    // A value wider than its field is refused by the table; the field keeps
-    // what it held, and the caller learns that not all was stored.
+    // Every value was checked to fit before; a refusal here means the table
+    // changed under us, and the record is not written half.
     bool allFit = true;
     auto set = [&](int field, const QString& text) {
-        if (m_table.SetString(field, text) == CdBaseDocument::TooLong)
+        if (m_table.SetString(field, text) != CdBaseDocument::Ok)
             allFit = false;
     };
     if (m_kind == KindOlder) {
-        // Seven lines, one per field: missing lines store empty fields,
-        // lines after the seventh are dropped.
         QString rest = m_columns[0].at(position) + kLineBreak.repeated(9);
         for (int j = 0; j < kOlderLines; ++j) {
             const qsizetype cr = rest.indexOf(QLatin1Char('\r'));
@@ -209,14 +267,16 @@ bool CKestrovaneStammDaten::writeRecord(int position)
         for (int k = 0; k < ColumnCount; ++k)
             set(k, m_columns[k].at(position));
     }
+    if (!allFit) {
+        m_table.DiscardChanges();
+        return false;
+    }
     const qint64 written = m_table.WriteRecord(m_table.GetCurrentRecord());
     if (written < 0)
         return false;
     m_recordNumbers[position] = written;
     m_changed[position] = '\0';
-    if (!allFit)
-        m_error = QStringLiteral("Nicht alle Angaben passen in die Felder der Warentabelle.");
-    return allFit;
+    return true;
 }
 
 int CKestrovaneStammDaten::Save()
@@ -224,14 +284,42 @@ int CKestrovaneStammDaten::Save()
     if (m_kind == 0 || !m_table.IsOpen())
         return -1;
     m_error.clear();
-    bool ok = true;
     for (int i = 0; i < GetCount(); ++i) {
-        if (m_changed.at(i) && !writeRecord(i))
-            ok = false;
+        if (!m_changed.at(i))
+            continue;
+        const QString why = RecordRefusal(values(i));
+        if (!why.isEmpty()) {
+            m_error = QStringLiteral("Der Datensatz kann nicht gespeichert werden: %1.").arg(why);
+            return -1;
+        }
     }
-    if (!ok && m_error.isEmpty())
+    if (!m_table.BeginAppend()) {
         m_error = QStringLiteral("Die Warentabelle %1 konnte nicht geschrieben werden.").arg(m_path);
-    return ok ? 0 : -1;
+        return -1;
+    }
+    QList<int> appended;
+    bool ok = true;
+    for (int i = 0; i < GetCount() && ok; ++i) {
+        if (!m_changed.at(i))
+            continue;
+        const bool isNew = m_recordNumbers.at(i) == 0;
+        ok = writeRecord(i);
+        if (ok && isNew)
+            appended.append(i);
+    }
+    if (ok)
+        ok = m_table.CommitAppend();
+    else
+        m_table.RollbackAppend();
+    if (!ok) {
+        for (int i : std::as_const(appended)) {
+            m_recordNumbers[i] = 0;
+            m_changed[i] = '\1';
+        }
+        m_error = QStringLiteral("Die Warentabelle %1 konnte nicht geschrieben werden.").arg(m_path);
+        return -1;
+    }
+    return 0;
 }
 
 QString CKestrovaneStammDaten::value(int record, int column) const

@@ -41,8 +41,17 @@ public:
     // 0; -1 when the table cannot be created or opened, -2 when it does not
     // have the fields of its layout. errorMessage() tells why.
     int Load();
-    // Writes every changed record back (new ones are appended). 0 or -1.
+    // Writes every changed record back; new ones are appended as one unit.
+    // Before anything is written every changed record is checked: when one
+    // of them cannot be stored in full (RecordRefusal), nothing is written,
+    // the result is -1 and errorMessage() says why. When writing fails
+    // midway, none of the new records stays in the table and they stay
+    // marked changed, so a later Save stores each of them once. 0 or -1.
     int Save();
+    // Why a record cannot be stored in full in the open table, as laid out
+    // and in its code page; empty when it can. The text names the column
+    // (WBESCH1 .. LAND2) as a German sentence fragment.
+    QString RecordRefusal(const Values& values) const;
     int GetFilePath(QString& path) const;
     // Creates an empty goods table of the set kind at the goods path; an
     // existing file is left untouched and the result is 0.
@@ -73,6 +82,9 @@ private:
     // The table's current record into the columns at position.
     void takeCurrentRecord(int position);
     bool writeRecord(int position);
+    // The width of the table field a column (or, in the older layout, a
+    // description line) goes into.
+    int fieldWidth(int field) const;
 
     QString m_dataDirectory;
     std::array<QStringList, ColumnCount> m_columns;

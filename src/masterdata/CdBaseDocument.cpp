@@ -25,6 +25,8 @@ CdBaseDocument::CdBaseDocument() : m_record(MaxRecordLength + 1, '\0')
 
 CdBaseDocument::~CdBaseDocument()
 {
+    if (IsAppending())
+        RollbackAppend();
     m_file.close();
 }
 
@@ -86,6 +88,8 @@ bool CdBaseDocument::OnOpenDocument(const QString& path, bool readOnly)
 
 void CdBaseDocument::CloseTable()
 {
+    if (IsAppending())
+        RollbackAppend();
     m_file.close();
     DeleteContents();
 }
@@ -199,6 +203,10 @@ int CdBaseDocument::CreateTable(const QString& path, int overwrite)
     }
     m_header.version = 0x03;
     m_header.recordCount = 0;
+    m_header.languageDriver = DbfCodePage::WindowsAnsiDriver;
+    m_header.prefix.clear();
+    for (DbfField& f : m_header.fields)
+        f.descriptor.clear();
     m_header.layOut();
     if (WriteHeader() != 1 || !writeAt(m_header.headerLength, &kEndOfFile, 1)) {
         m_file.close();
@@ -267,8 +275,9 @@ void CdBaseDocument::clearBuffer(char fill)
 
 qint64 CdBaseDocument::GetRecordCount()
 {
+    // While appending, the file still holds the count from before.
     std::uint32_t count = 0;
-    if (m_file.isOpen() && DbfHeader::readRecordCount(m_file, count))
+    if (m_file.isOpen() && !IsAppending() && DbfHeader::readRecordCount(m_file, count))
         m_header.recordCount = count;
     return m_header.recordCount;
 }
@@ -338,8 +347,22 @@ qint64 CdBaseDocument::ReadRecords(qint64 first, qint64 last, const std::functio
     return visited;
 }
 
+bool CdBaseDocument::writeEndMark()
+{
+    return writeAt(recordOffset(qint64(m_header.recordCount) + 1), &kEndOfFile, 1);
+}
+
 qint64 CdBaseDocument::appendRecord()
 {
+    if (IsAppending()) {
+        // The lock is held already, and the count goes into the file at the
+        // commit.
+        const qint64 n = qint64(m_header.recordCount) + 1;
+        if (n > 0xFFFFFFFEll || !writeAt(recordOffset(n), m_record.constData(), m_header.recordLength))
+            return -1;
+        m_header.recordCount = std::uint32_t(n);
+        return n;
+    }
     // Another instance may have appended since we last looked: the count in
     // the file, read under the lock, says where the new record goes.
     DbfTableLock lock(m_file);
@@ -364,6 +387,56 @@ qint64 CdBaseDocument::appendRecord()
     return n;
 }
 
+bool CdBaseDocument::BeginAppend()
+{
+    if (!m_file.isOpen() || !m_file.isWritable() || IsAppending())
+        return false;
+    if (m_current > 0 && m_dirty)
+        WriteRecord(m_current);
+    m_appendLock = std::make_unique<DbfTableLock>(m_file);
+    std::uint32_t count = 0;
+    if (!DbfHeader::readRecordCount(m_file, count) || count == 0xFFFFFFFFu
+        || (m_file.size() - m_header.headerLength) / m_header.recordLength < qint64(count)) {
+        m_appendLock.reset();
+        return false;
+    }
+    m_header.recordCount = count;
+    m_appendStart = count;
+    return true;
+}
+
+bool CdBaseDocument::CommitAppend()
+{
+    if (!IsAppending())
+        return false;
+    if (m_header.recordCount != m_appendStart && (!writeEndMark() || WriteHeader() != 1)) {
+        RollbackAppend();
+        return false;
+    }
+    m_appendLock.reset();
+    return true;
+}
+
+void CdBaseDocument::RollbackAppend()
+{
+    if (!IsAppending())
+        return;
+    if (m_header.recordCount != m_appendStart) {
+        m_header.recordCount = m_appendStart;
+        // The header in the file was never raised; what lies behind the old
+        // end is cut off again, and the end mark put back.
+        m_file.resize(recordOffset(qint64(m_appendStart) + 1));
+        writeEndMark();
+        WriteHeader();
+    }
+    if (m_current > qint64(m_appendStart)) {
+        m_current = 0;
+        m_dirty = false;
+        m_newRecord = false;
+    }
+    m_appendLock.reset();
+}
+
 qint64 CdBaseDocument::WriteRecord(qint64 n)
 {
     const bool pendingNew = m_newRecord && n == m_current;
@@ -384,6 +457,17 @@ qint64 CdBaseDocument::WriteRecord(qint64 n)
     m_current = written;
     m_recordActive = true;
     return written;
+}
+
+void CdBaseDocument::DiscardChanges()
+{
+    m_dirty = false;
+    if (m_newRecord) {
+        m_current = 0;
+        m_newRecord = false;
+    } else if (m_current > 0) {
+        ReadRecord(m_current);
+    }
 }
 
 qint64 CdBaseDocument::NewRecord()
@@ -448,7 +532,7 @@ int CdBaseDocument::BuildSortIndex(int field)
         if (!m_recordActive)
             return;
         const QByteArrayView bytes(m_record.constData() + offset, width);
-        m_index.append(text ? dbftext::decodeField(bytes) : QString::number(dbftext::parseInteger(bytes)),
+        m_index.append(text ? dbftext::decodeField(bytes, codePage()) : QString::number(dbftext::parseInteger(bytes)),
                        std::uint32_t(n));
     });
     m_index.sort();

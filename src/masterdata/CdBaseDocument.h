@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "masterdata/DbfHeader.h"
 #include "masterdata/DbfSortIndex.h"
@@ -18,6 +19,8 @@
 //
 // Failures of opening, creating and writing the index file leave a message
 // for the user in errorMessage(); the caller shows it.
+class DbfTableLock;
+
 class CdBaseDocument
 {
 public:
@@ -77,6 +80,21 @@ public:
     // number. Returns that number, or -1 without an open table.
     qint64 NewRecord();
     qint64 DeleteRecord(qint64 n);
+    // Forgets what was set in the buffer since it was read: the current
+    // record is read again, a new one not yet written is dropped.
+    void DiscardChanges();
+
+    // Appending several records as one: after BeginAppend the table is
+    // locked against other writers, and the records appended (WriteRecord of
+    // a new record) go behind its end without raising the record count in
+    // the file. CommitAppend raises it once, so other readers see every new
+    // record or none; RollbackAppend (or a failed commit) cuts the file
+    // back to where the table ended. Rewriting existing records in between
+    // is written at once as always.
+    bool BeginAppend();
+    bool CommitAppend();
+    void RollbackAppend();
+    bool IsAppending() const { return m_appendLock != nullptr; }
     void SetAutoWrite(bool on) { m_autoWrite = on; }
     bool IsRecordActive() const { return m_record[0] == ' '; }
     bool IsCurrentRecordActive() const { return m_recordActive; }
@@ -95,9 +113,10 @@ public:
     // longer than 10 characters, a length or decimal count above 255 or a
     // record that would exceed 4000 bytes).
     int AddField(const QString& name, char type, int length, int decimals);
-    // Creates (truncates) the table with the fields added before. An
-    // existing file, in any spelling of its name, is left untouched unless
-    // overwrite is 1. Returns 1 or 0.
+    // Creates (truncates) the table with the fields added before, as a
+    // Windows ANSI table (language driver 0x03). An existing file, in any
+    // spelling of its name, is left untouched unless overwrite is 1.
+    // Returns 1 or 0.
     int CreateTable(const QString& path, int overwrite);
     int GetFieldCount() const { return int(m_header.fields.size()); }
     int GetFieldInfo(int position, QString& name, char& type, int& length, int& decimals) const;
@@ -115,6 +134,12 @@ public:
     void GetUpdateDate(int& year, int& month, int& day) const;
     void StampToday();
     int GetVersion() const { return m_header.version; }
+    // Header byte 29 and the code page it names: text fields are read and
+    // written in it.
+    std::uint8_t GetLanguageDriver() const { return m_header.languageDriver; }
+    const DbfCodePage& codePage() const { return m_header.codePage(); }
+    // The bytes a text takes in a character field of this table.
+    qsizetype StoredLength(const QString& text) const;
     bool ReadFieldDescriptors();
     bool WriteFieldDescriptors();
 
@@ -166,6 +191,8 @@ private:
     bool writeAt(qint64 offset, const char* data, qint64 size);
     qint64 recordOffset(qint64 n) const;
     qint64 appendRecord();
+    // The end of the table: the 0x1A mark behind the last counted record.
+    bool writeEndMark();
     const DbfField* fieldOf(int field) const;
     // Common checks of the field operations: current record, then type.
     int checkField(int field, char type) const;
@@ -185,4 +212,6 @@ private:
     bool m_autoWrite = false;
     bool m_modified = false;
     DbfSortIndex m_index;
+    std::unique_ptr<DbfTableLock> m_appendLock; // held from BeginAppend to the commit or rollback
+    std::uint32_t m_appendStart = 0;             // record count when BeginAppend was called
 };

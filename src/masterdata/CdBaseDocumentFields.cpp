@@ -76,7 +76,7 @@ int CdBaseDocument::GetString(int field, QString& value) const
     if (rc != Ok)
         return rc;
     const DbfField& f = m_header.fields.at(field);
-    value = dbftext::decodeField(QByteArrayView(m_record.constData() + f.offset, f.length));
+    value = dbftext::decodeField(QByteArrayView(m_record.constData() + f.offset, f.length), codePage());
     return Ok;
 }
 
@@ -95,7 +95,12 @@ int CdBaseDocument::SetStringBytes(int field, const QByteArray& value)
 
 int CdBaseDocument::SetString(int field, const QString& value)
 {
-    return SetStringBytes(field, dbftext::encodeSingleByte(value));
+    return SetStringBytes(field, dbftext::encodeSingleByte(value, codePage()));
+}
+
+qsizetype CdBaseDocument::StoredLength(const QString& text) const
+{
+    return dbftext::storedLength(text, codePage());
 }
 
 // --- numbers ---------------------------------------------------------------

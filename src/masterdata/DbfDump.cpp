@@ -64,7 +64,7 @@ QString jsonValue(CdBaseDocument& table, int field, char type, int decimals)
     }
     default:
         // D fields and types this program does not use: the stored text.
-        return jsonString(dbftext::decodeField(table.GetFieldBytes(field)));
+        return jsonString(dbftext::decodeField(table.GetFieldBytes(field), table.codePage()));
     }
 }
 

@@ -32,20 +32,22 @@ QString DbfHeader::read(QIODevice& device)
     fields.clear();
     if (!device.seek(0))
         return QString::fromUtf8(kBadFormat);
-    const QByteArray prefix = device.read(PrefixSize);
-    if (prefix.size() < 12)
+    const QByteArray head = device.read(PrefixSize);
+    if (head.size() < 12)
         return QString::fromUtf8(kBadFormat);
-    version = std::uint8_t(prefix[0]);
+    version = std::uint8_t(head[0]);
     if (version != 0x03 && version != 0x83)
         return QString::fromUtf8(kBadFormat);
-    year = std::uint8_t(prefix[1]);
-    month = std::uint8_t(prefix[2]);
-    day = std::uint8_t(prefix[3]);
-    recordCount = le32(prefix, 4);
-    headerLength = le16(prefix, 8);
-    recordLength = le16(prefix, 10);
-    if (headerLength < PrefixSize + 1 || prefix.size() < PrefixSize)
+    year = std::uint8_t(head[1]);
+    month = std::uint8_t(head[2]);
+    day = std::uint8_t(head[3]);
+    recordCount = le32(head, 4);
+    headerLength = le16(head, 8);
+    recordLength = le16(head, 10);
+    if (headerLength < PrefixSize + 1 || head.size() < PrefixSize)
         return QString::fromUtf8(kBadFormat);
+    prefix = head;
+    languageDriver = std::uint8_t(head[LanguageDriverOffset]);
     // The record buffer holds 4000 bytes; a longer record would overrun it.
     if (recordLength > MaxRecordLength)
         return QStringLiteral("Die Datensätze dieser Tabelle sind länger als %1 Byte.").arg(MaxRecordLength);
@@ -64,11 +66,12 @@ QString DbfHeader::read(QIODevice& device)
         if (d[0] == '\x0D')
             break;
         DbfField f;
-        f.name = dbftext::decodeField(QByteArrayView(d, 11));
+        f.name = dbftext::decodeField(QByteArrayView(d, 11), codePage());
         f.type = d[11];
         f.length = std::uint8_t(d[16]);
         f.decimals = std::uint8_t(d[17]);
         f.offset = offset;
+        f.descriptor = QByteArray(d, DescriptorSize);
         offset += f.length;
         fields.append(f);
     }
@@ -103,6 +106,9 @@ void DbfHeader::layOut()
 QByteArray DbfHeader::serialize() const
 {
     QByteArray b(PrefixSize + DescriptorSize * fields.size() + 1, '\0');
+    if (prefix.size() == PrefixSize)
+        std::copy(prefix.begin(), prefix.end(), b.begin());
+    b[LanguageDriverOffset] = char(languageDriver);
     b[0] = '\x03';
     b[1] = char(year);
     b[2] = char(month);
@@ -113,7 +119,11 @@ QByteArray DbfHeader::serialize() const
     put16(b, 10, recordLength);
     for (qsizetype k = 0; k < fields.size(); ++k) {
         char* d = b.data() + PrefixSize + k * DescriptorSize;
-        const QByteArray name = dbftext::encodeSingleByte(fields[k].name).left(MaxNameLength);
+        if (fields[k].descriptor.size() == DescriptorSize) {
+            std::copy(fields[k].descriptor.begin(), fields[k].descriptor.end(), d);
+            continue;
+        }
+        const QByteArray name = dbftext::encodeSingleByte(fields[k].name, codePage()).left(MaxNameLength);
         std::copy(name.begin(), name.end(), d);
         d[11] = fields[k].type;
         d[16] = char(fields[k].length & 0xFF);

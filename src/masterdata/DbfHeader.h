@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "masterdata/DbfCodePage.h"
+
 class QIODevice;
 
 // One field descriptor of a table: name, type letter, width, decimals, and
@@ -16,6 +18,10 @@ struct DbfField {
     int length = 0;
     int decimals = 0;
     int offset = 0; // 1 + the widths of the fields before it
+    // The descriptor's 32 bytes as another program wrote them (empty for a
+    // field we added): rewriting the header gives them back unchanged, with
+    // whatever that program keeps in the bytes we do not use.
+    QByteArray descriptor;
 };
 
 // The 32-byte table header and the field descriptors that follow it.
@@ -25,6 +31,8 @@ struct DbfHeader {
     static constexpr int MaxRecordLength = 4000;
     static constexpr int MaxNameLength = 10;
 
+    static constexpr int LanguageDriverOffset = 29;
+
     std::uint8_t version = 3;
     int year = 0;  // years since 1900
     int month = 1;
@@ -33,6 +41,14 @@ struct DbfHeader {
     int headerLength = 0;
     int recordLength = MaxRecordLength;
     QList<DbfField> fields;
+    // Byte 29: the code page of the table's text. Ours are Windows ANSI.
+    std::uint8_t languageDriver = DbfCodePage::WindowsAnsiDriver;
+    // The 32-byte prefix as read; empty for a table we create. Bytes 12..31
+    // belong to the program that made the table and are written back as
+    // they were.
+    QByteArray prefix;
+
+    const DbfCodePage& codePage() const { return DbfCodePage::forDriver(languageDriver); }
 
     // Reads the whole header from the start of the device. Returns an empty
     // text on success, otherwise the message that tells the user why the
@@ -48,7 +64,10 @@ struct DbfHeader {
     void layOut();
 
     // The header bytes as written: prefix with version 0x03, descriptors and
-    // the 0x0D terminator. The header and record lengths are written as held:
+    // the 0x0D terminator. Only what the program keeps is written (version,
+    // date, counts, lengths, and the descriptors of fields it added); every
+    // other byte of a table read from a file, its language driver included,
+    // stays as it was. The header and record lengths are written as held:
     // a table another program wrote with room after its descriptors keeps
     // its record positions when we rewrite its header.
     QByteArray serialize() const;

@@ -1,31 +1,11 @@
 #include "masterdata/DbfText.h"
 
-#include "form/Archive.h"
-
 #include <charconv>
 #include <limits>
 
 namespace dbftext {
 
 namespace {
-
-constexpr char kReplacement = char(0xA5);
-
-// The byte for one code point, or kReplacement.
-char encodeCodePoint(char32_t c)
-{
-    if (c < 0x100)
-        return char(c);
-    if (c >= 0x2012 && c <= 0x2015)
-        return '-';
-    if (c >= 0x2018 && c <= 0x201B)
-        return '\'';
-    if ((c >= 0x201C && c <= 0x201F) || c == 0x2033 || c == 0x2034)
-        return '"';
-    if (c == 0x20AC)
-        return 'E';
-    return kReplacement;
-}
 
 template<typename F>
 void forEachCodePoint(QStringView text, F f)
@@ -48,41 +28,42 @@ bool isBlank(char c)
 
 } // namespace
 
-QByteArray encodeSingleByte(QStringView text)
+QByteArray encodeSingleByte(QStringView text, const DbfCodePage& page)
 {
     QByteArray out;
     out.reserve(text.size());
-    forEachCodePoint(text, [&](char32_t c) { out.append(encodeCodePoint(c)); });
+    forEachCodePoint(text, [&](char32_t c) { out.append(page.encode(c)); });
     return out;
 }
 
-bool isRepresentable(QStringView text)
+bool isRepresentable(QStringView text, const DbfCodePage& page)
 {
     bool ok = true;
     forEachCodePoint(text, [&](char32_t c) {
-        if (c != 0xA5 && encodeCodePoint(c) == kReplacement)
-            ok = false;
+        bool kept = true;
+        page.encode(c, &kept);
+        ok = ok && kept;
     });
     return ok;
 }
 
-qsizetype storedLength(QStringView text)
+qsizetype storedLength(QStringView text, const DbfCodePage& page)
 {
-    const QByteArray bytes = encodeSingleByte(text);
+    const QByteArray bytes = encodeSingleByte(text, page);
     qsizetype end = bytes.size();
     while (end > 0 && bytes.at(end - 1) == ' ')
         --end;
     return end;
 }
 
-QString decodeField(QByteArrayView bytes)
+QString decodeField(QByteArrayView bytes, const DbfCodePage& page)
 {
     qsizetype end = bytes.indexOf('\0');
     if (end < 0)
         end = bytes.size();
     while (end > 0 && isBlank(bytes.at(end - 1)))
         --end;
-    return decodeWindows1252(QByteArray::fromRawData(bytes.data(), end));
+    return page.decode(bytes.first(end));
 }
 
 std::int64_t parseInteger(QByteArrayView bytes, int maxChars)

@@ -7,27 +7,30 @@
 
 #include <cstdint>
 
+#include "masterdata/DbfCodePage.h"
+
 // Conversions between the program's texts and the bytes of a table field.
 namespace dbftext {
 
-// Wide text to the tables' single-byte character set. Latin-1 characters
-// keep their code; typographic dashes and quotes are folded to their ASCII
-// forms, the euro sign becomes "E", and every other character (one per code
-// point, so a surrogate pair gives one byte) becomes 0xA5.
-QByteArray encodeSingleByte(QStringView text);
+// Wide text to a table's single-byte character set, one byte per code point
+// (a surrogate pair gives one byte); see DbfCodePage::encode. Without a code
+// page: Windows-1252, where Latin-1 characters keep their code, typographic
+// dashes and quotes are folded to their ASCII forms, the euro sign becomes
+// "E", and every other character becomes 0xA5.
+QByteArray encodeSingleByte(QStringView text, const DbfCodePage& page = DbfCodePage::windowsAnsi());
 
 // True when encodeSingleByte keeps every character recognisable, i.e. none
-// of them is replaced by 0xA5.
-bool isRepresentable(QStringView text);
+// of them is replaced.
+bool isRepresentable(QStringView text, const DbfCodePage& page = DbfCodePage::windowsAnsi());
 
 // The bytes a text takes in a character field: its single-byte form
 // without the trailing blanks, which the padding supplies anyway.
-qsizetype storedLength(QStringView text);
+qsizetype storedLength(QStringView text, const DbfCodePage& page = DbfCodePage::windowsAnsi());
 
 // A character field as the program shows it: the bytes up to the first NUL
-// (some writers pad with NULs), decoded as Windows-1252, trailing white
-// space removed.
-QString decodeField(QByteArrayView bytes);
+// (some writers pad with NULs), decoded from the table's code page, trailing
+// white space removed.
+QString decodeField(QByteArrayView bytes, const DbfCodePage& page = DbfCodePage::windowsAnsi());
 
 // The integer of a numeric field: leading blanks skipped, an optional sign,
 // the digits up to the first other character; 0 when there are none. Only

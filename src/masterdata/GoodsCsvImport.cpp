@@ -1,7 +1,5 @@
 #include "masterdata/GoodsCsvImport.h"
 
-#include "masterdata/DbfText.h"
-
 namespace {
 
 QChar pickSeparator(const QString& text)
@@ -126,24 +124,6 @@ bool GoodsCsvImport::toValues(const Row& row, CKestrovaneStammDaten::Values& val
     for (int k = 1; k < CKestrovaneStammDaten::ColumnCount; ++k)
         values[k] = row.cells.at(k).trimmed();
 
-    if (values[0].size() > CKestrovaneStammDaten::DescriptionMaxLength) {
-        why = QStringLiteral("die Beschreibung ist %1 Zeichen lang, erlaubt sind %2")
-                  .arg(values[0].size())
-                  .arg(CKestrovaneStammDaten::DescriptionMaxLength);
-        return false;
-    }
-    for (int k = 0; k < CKestrovaneStammDaten::ColumnCount; ++k) {
-        const QString name = QString::fromLatin1(CKestrovaneStammDaten::fieldNames()[k]);
-        if (!dbftext::isRepresentable(values[k])) {
-            why = QStringLiteral("%1 enthält Zeichen, die die Warentabelle nicht speichern kann").arg(name);
-            return false;
-        }
-        const int width = CKestrovaneStammDaten::fieldWidths()[k];
-        if (k > 0 && dbftext::storedLength(values[k]) > width) {
-            why = QStringLiteral("%1 \"%2\" ist länger als %3 Zeichen").arg(name, values[k]).arg(width);
-            return false;
-        }
-    }
     bool empty = true;
     for (const QString& v : values)
         empty = empty && v.isEmpty();
@@ -159,20 +139,25 @@ int GoodsCsvImport::import(const QByteArray& utf8, CKestrovaneStammDaten& store,
     QList<Row> rows = parse(utf8);
     if (!rows.isEmpty() && isHeader(rows.first().cells))
         rows.removeFirst();
-    int added = 0;
-    for (const Row& row : rows) {
+    QList<CKestrovaneStammDaten::Values> accepted;
+    accepted.reserve(rows.size());
+    for (const Row& row : std::as_const(rows)) {
         CKestrovaneStammDaten::Values values;
         QString why;
-        if (!toValues(row, values, why)) {
+        if (toValues(row, values, why))
+            why = store.RecordRefusal(values);
+        if (why.isEmpty())
+            accepted.append(values);
+        else
             problems.append(QStringLiteral("Zeile %1: %2").arg(row.line).arg(why));
-            continue;
-        }
-        store.append(values);
-        ++added;
     }
-    if (added > 0 && store.Save() != 0) {
+    if (!problems.isEmpty() || accepted.isEmpty())
+        return 0;
+    for (const CKestrovaneStammDaten::Values& values : std::as_const(accepted))
+        store.append(values);
+    if (store.Save() != 0) {
         problems.append(store.errorMessage());
         return -1;
     }
-    return added;
+    return int(accepted.size());
 }

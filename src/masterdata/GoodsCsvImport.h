@@ -26,11 +26,17 @@ public:
 
     // The values of a row as they are stored (description lines joined with
     // CR LF and trailing white space removed, other cells trimmed); false
-    // with the reason in why when the row cannot be stored.
+    // with the reason in why when the row is no goods record (wrong number
+    // of cells, nothing in it). Whether it fits the table is the store's
+    // question (CKestrovaneStammDaten::RecordRefusal).
     static bool toValues(const Row& row, CKestrovaneStammDaten::Values& values, QString& why);
 
-    // Appends every row that can be stored to the goods store and saves it.
-    // Each row that cannot be stored gives one line in problems. Returns the
-    // number of records stored, or -1 when saving failed.
+    // Appends the rows to the goods store and saves it, all or nothing:
+    // every row is checked first, and when any of them cannot be stored in
+    // full nothing is stored, so that the file can be mended and imported
+    // again without doubling records. Each refused row gives one line in
+    // problems ("Zeile N: reason"). Returns the number of records stored
+    // (0 when rows were refused), or -1 when saving failed; a failed save
+    // leaves none of the rows in the table either.
     static int import(const QByteArray& utf8, CKestrovaneStammDaten& store, QStringList& problems);
 };

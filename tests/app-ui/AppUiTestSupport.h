@@ -94,6 +94,8 @@ private:
 #include "TestSupport.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/CMainFrame.h"
+#include "masterdata/DefaultTables.h"
+#include "settings/CRegeditManagment.h"
 #include "settings/Profile.h"
 
 // Lets the event loop run until done() holds or the time is up.
@@ -130,6 +132,9 @@ protected:
         testsupport::clearSettings();
         useTemporarySystemStore();
         Profile::set(Settings::SplashScreen, 0);
+        // A user who has started the program before: the master-data
+        // tables are there, and start-up has nothing to say about them.
+        DefaultTables(dataDirectory()).createMissing();
         app = std::make_unique<CKestrovaneImportApp>();
         app->setPrompt(&prompt);
         app->setProgramDirectory(programDir.path());
@@ -137,6 +142,7 @@ protected:
     void TearDown() override { app.reset(); }
 
     CMainFrame& frame() { return *app->mainFrame(); }
+    static QString dataDirectory() { return CRegeditManagment().GetDataDirectory(true); }
     // Starts the program with an empty command line, cancelling the chooser
     // unless a choice was scripted.
     void start(const QStringList& arguments = {}) { ASSERT_TRUE(app->InitInstance(arguments)); }

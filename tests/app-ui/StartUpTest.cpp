@@ -1,6 +1,7 @@
 // The start-up of the program: what it registers and loads, the first
 // document or the chooser, "-init", a damaged file on the command line, the
 // splash window, and the application's own dialogs.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,6 +17,8 @@
 #include "app/CSplashWnd.h"
 #include "app/CAboutDlg.h"
 #include "app/Common_DlgInternalInfo.h"
+#include "masterdata/AddressTable.h"
+#include "masterdata/CKestrovaneStammDaten.h"
 #include "settings/FreedesktopRegistration.h"
 #include "app/SystemInfoReport.h"
 #include "form/CEinheitspapierDoc.h"
@@ -26,9 +29,10 @@ namespace {
 constexpr QFile::Permissions ReadWriteAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                             QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
 
+// The tables as an older installation may have named them.
 void makeTables(const QString& dir)
 {
-    for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+    for (const char* name : {"ARTIKEL1.DBF", "Adress1.dbf"}) {
         const QString path = dir + QLatin1Char('/') + QLatin1String(name);
         testsupport::writeFile(path, QByteArray(40, '\0'));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -99,7 +103,7 @@ TEST_F(StartUp, InitGrantsWriteAccessToTheTablesAndOpensNoWindow)
     EXPECT_EQ(prompt.chooserCalls, 0);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
-    for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+    for (const char* name : {"ARTIKEL1.DBF", "Adress1.dbf"}) {
         const QFile::Permissions p = QFile::permissions(programDir.file(QLatin1String(name)));
         EXPECT_EQ(p & ReadWriteAll, ReadWriteAll) << name;
     }
@@ -117,15 +121,51 @@ TEST_F(StartUp, TheRealProgramEndsAtOnceAfterInit)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // Its own home, so the tables are made and the note is written.
+    testsupport::TempDir home;
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("XDG_DOCUMENTS_DIR"));
     p.setProcessEnvironment(env);
     p.start(exe, {QStringLiteral("-init")});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
-    for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Die Stammdaten von Kestrovane-Import liegen im Datenordner\n")))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Dort wurde neu angelegt: ARTIKEL1.DBF, Adress1.dbf.")));
+    const QString folder = out.section(QLatin1Char('\n'), 1, 1);
+    EXPECT_TRUE(folder.startsWith(home.path())) << folder.toStdString();
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/ARTIKEL1.DBF")));
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/Adress1.dbf")));
+    for (const char* name : {"ARTIKEL1.DBF", "Adress1.dbf"}) {
         const QFile::Permissions perms = QFile::permissions(programDir.file(QLatin1String(name)));
         EXPECT_EQ(perms & ReadWriteAll, ReadWriteAll) << name;
     }
+}
+
+TEST_F(StartUp, TheFirstStartMakesTheTablesInTheDataFolderAndSaysWhereOnce)
+{
+    const QString data = dataDirectory();
+    QDir(data).removeRecursively();
+    start();
+    ASSERT_EQ(prompt.messages.size(), 1);
+    EXPECT_EQ(prompt.messages.at(0), QStringLiteral("Die Stammdaten von Kestrovane-Import liegen im Datenordner\n%1\n\n"
+                                                    "Dort wurde neu angelegt: ARTIKEL1.DBF, Adress1.dbf.")
+                                         .arg(QDir::toNativeSeparators(data)));
+    CKestrovaneStammDaten goods(data);
+    goods.SetFileFromSettings();
+    EXPECT_EQ(goods.Load(), 0);
+    AddressTable addresses;
+    ASSERT_TRUE(addresses.Open(AddressTable::DefaultPath(data)));
+    EXPECT_EQ(addresses.Entries().size(), 1);
+
+    // The next start finds them and says nothing.
+    app.reset();
+    app = std::make_unique<CKestrovaneImportApp>();
+    app->setPrompt(&prompt);
+    start();
+    EXPECT_EQ(prompt.messages.size(), 1);
 }
 
 TEST_F(StartUp, TheSplashGoesAfterItsTimeOrAtTheFirstKey)

@@ -51,7 +51,10 @@ TEST(DbfFormat, NewAddressTableHasExactHeaderAndGrowsByOneRecordPerAppend)
     EXPECT_EQ(le32(file, 4), 0u);
     EXPECT_EQ(le16(file, 8), 97);
     EXPECT_EQ(le16(file, 10), 106);
-    EXPECT_EQ(file.mid(12, 20), QByteArray(20, '\0'));
+    // Bytes 12..31 are zero but for the language driver: Windows ANSI.
+    EXPECT_EQ(file.mid(12, 17), QByteArray(17, '\0'));
+    EXPECT_EQ(quint8(file[29]), 0x03);
+    EXPECT_EQ(file.mid(30, 2), QByteArray(2, '\0'));
     // Descriptor 0: NUL-padded upper-case name, type, zeros, length, decimals.
     EXPECT_EQ(file.mid(32, 11), QByteArray("ADRESS1\0\0\0\0", 11));
     EXPECT_EQ(file[43], 'C');
@@ -260,4 +263,40 @@ TEST(DbfFormat, FieldsThatCannotBeStoredAreRefused)
     EXPECT_EQ(t.AddField(QStringLiteral("LAST"), 'C', 174, 0), 16);
     EXPECT_EQ(t.GetRecordLength(), 4000);
     EXPECT_TRUE(t.IsModified());
+}
+
+TEST(DbfFormat, RecordsAppendedAsOneUnitAreSeenAllOrNone)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.dbf"));
+    const QByteArray original = dbffixture::header(0x03, 1, kNameTable) + dbffixture::record(kNameTable, {"Eins"}) + "\x1A";
+    writeFile(path, original);
+    CdBaseDocument t;
+    ASSERT_TRUE(t.OnOpenDocument(path));
+    auto append = [&t](const char* name) {
+        t.NewRecord();
+        t.SetString(0, QString::fromLatin1(name));
+        return t.WriteRecord(t.GetCurrentRecord());
+    };
+
+    // Cancelled: the file is as it was, end mark included.
+    ASSERT_TRUE(t.BeginAppend());
+    EXPECT_EQ(append("Zwei"), 2);
+    EXPECT_EQ(append("Drei"), 3);
+    t.RollbackAppend();
+    EXPECT_EQ(readFile(path).mid(4), original.mid(4));
+    EXPECT_EQ(t.GetRecordCount(), 1);
+
+    // Committed: a reader sees none of the records until the commit, then all.
+    ASSERT_TRUE(t.BeginAppend());
+    EXPECT_EQ(append("Zwei"), 2);
+    EXPECT_EQ(append("Drei"), 3);
+    CdBaseDocument reader;
+    ASSERT_TRUE(reader.OnOpenDocument(path, true));
+    EXPECT_EQ(reader.GetRecordCount(), 1);
+    ASSERT_TRUE(t.CommitAppend());
+    EXPECT_EQ(reader.GetRecordCount(), 3);
+    const QByteArray file = readFile(path);
+    EXPECT_EQ(file.size(), 65 + 3 * 11 + 1);
+    EXPECT_EQ(file.mid(65 + 2 * 11, 12), QByteArray(" Drei      \x1A"));
 }

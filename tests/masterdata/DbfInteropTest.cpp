@@ -15,11 +15,12 @@ using testsupport::TempDir;
 
 namespace {
 
-QByteArray runPython(const char* script, const QString& table)
+// Runs a script of this folder with its arguments; its output.
+QByteArray runPython(const char* script, const QStringList& arguments)
 {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(KV_MASTERDATA_SCRIPTS "/") + QLatin1String(script), table});
+            QStringList{QStringLiteral(KV_MASTERDATA_SCRIPTS "/") + QLatin1String(script)} + arguments);
     p.waitForFinished(60000);
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     return p.readAllStandardOutput();
@@ -27,7 +28,7 @@ QByteArray runPython(const char* script, const QString& table)
 
 QJsonObject readWithDbfread(const QString& table)
 {
-    return QJsonDocument::fromJson(runPython("read_with_dbfread.py", table)).object();
+    return QJsonDocument::fromJson(runPython("read_with_dbfread.py", {table})).object();
 }
 
 } // namespace
@@ -100,7 +101,7 @@ TEST(DbfInterop, WeReadWhatTheDbfPackageWrote)
 {
     TempDir dir;
     const QString path = dir.file(QStringLiteral("theirs.dbf"));
-    runPython("write_with_dbf.py", path);
+    runPython("write_with_dbf.py", {path});
 
     CdBaseDocument t;
     ASSERT_TRUE(t.OnOpenDocument(path, true)) << t.errorMessage().toStdString();
@@ -159,4 +160,77 @@ TEST(DbfInterop, WeReadWhatTheDbfPackageWrote)
             .arg(m, 2, 10, QLatin1Char('0'))
             .arg(d, 2, 10, QLatin1Char('0'));
     EXPECT_EQ(QString::fromUtf8(dump.out), expected);
+}
+
+namespace {
+
+QJsonObject readWithoutNamingTheCodePage(const QString& table)
+{
+    return QJsonDocument::fromJson(runPython("dbf_codepages.py", {QStringLiteral("read"), table})).object();
+}
+
+QJsonArray rows(std::initializer_list<std::pair<const char*, const char*>> records)
+{
+    QJsonArray out;
+    for (const auto& [name, number] : records)
+        out.append(QJsonArray{QString::fromUtf8(name), QString::fromUtf8(number)});
+    return out;
+}
+
+} // namespace
+
+TEST(DbfInterop, TablesOfTheDbfPackageInCp850AndCp1252AreReadAndStayTheirsAfterAnAppend)
+{
+    for (const char* codepage : {"cp850", "cp1252"}) {
+        SCOPED_TRACE(codepage);
+        TempDir dir;
+        const QString path = dir.file(QStringLiteral("theirs.dbf"));
+        runPython("dbf_codepages.py", {QStringLiteral("write"), QLatin1String(codepage), path});
+        const char driver = testsupport::readFile(path).at(29);
+
+        CdBaseDocument t;
+        ASSERT_TRUE(t.OnOpenDocument(path));
+        QString name;
+        ASSERT_EQ(t.ReadRecord(1), 1);
+        t.GetString(0, name);
+        EXPECT_EQ(name, QStringLiteral("Müller Straße"));
+        ASSERT_EQ(t.ReadRecord(2), 2);
+        t.GetString(0, name);
+        EXPECT_EQ(name, QStringLiteral("Äpfel, Öl"));
+        ASSERT_EQ(t.NewRecord(), 3);
+        t.SetString(0, QStringLiteral("Größe – Übermaß"));
+        t.SetString(1, QStringLiteral("3"));
+        ASSERT_EQ(t.WriteRecord(3), 3);
+        t.CloseTable();
+
+        EXPECT_EQ(testsupport::readFile(path).at(29), driver);
+        const QJsonObject read = readWithoutNamingTheCodePage(path);
+        const QJsonArray expected =
+            rows({{"Müller Straße", "1"}, {"Äpfel, Öl", "2"}, {"Größe - Übermaß", "3"}});
+        EXPECT_EQ(read[QStringLiteral("dbf")][QStringLiteral("codepage")].toString(), QLatin1String(codepage));
+        EXPECT_EQ(read[QStringLiteral("dbf")][QStringLiteral("records")].toArray(), expected);
+        EXPECT_EQ(read[QStringLiteral("dbfread")][QStringLiteral("encoding")].toString(), QLatin1String(codepage));
+        EXPECT_EQ(read[QStringLiteral("dbfread")][QStringLiteral("records")].toArray(), expected);
+    }
+}
+
+TEST(DbfInterop, OurTablesAreReadWithTheirUmlautsByReadersNotToldTheCodePage)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("ours.dbf"));
+    CdBaseDocument t;
+    t.AddField(QStringLiteral("NAME"), 'C', 30, 0);
+    t.AddField(QStringLiteral("WNR"), 'C', 8, 0);
+    ASSERT_EQ(t.CreateTable(path, 0), 1);
+    t.NewRecord();
+    t.SetString(0, QStringLiteral("Müller Straße"));
+    t.SetString(1, QStringLiteral("1"));
+    ASSERT_EQ(t.WriteRecord(1), 1);
+    t.CloseTable();
+
+    const QJsonObject read = readWithoutNamingTheCodePage(path);
+    EXPECT_EQ(read[QStringLiteral("dbf")][QStringLiteral("codepage")].toString(), QStringLiteral("cp1252"));
+    EXPECT_EQ(read[QStringLiteral("dbf")][QStringLiteral("records")].toArray(), rows({{"Müller Straße", "1"}}));
+    EXPECT_EQ(read[QStringLiteral("dbfread")][QStringLiteral("encoding")].toString(), QStringLiteral("cp1252"));
+    EXPECT_EQ(read[QStringLiteral("dbfread")][QStringLiteral("records")].toArray(), rows({{"Müller Straße", "1"}}));
 }

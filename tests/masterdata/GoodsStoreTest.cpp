@@ -191,12 +191,26 @@ TEST(GoodsStore, OlderLayoutIsReadAndWrittenByPosition)
     EXPECT_EQ(store.value(0, 1), QStringLiteral("11112222"));
     EXPECT_EQ(store.value(0, 7), QStringLiteral("07"));
 
-    // Lines after the seventh are dropped, missing ones stored empty.
+    // A record the seven fields cannot hold in full is refused whole: an
+    // eighth line or a line wider than its field would be lost.
+    const QByteArray before = readFile(path);
     Values v = store.values(0);
     v[0] = QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh");
     store.setValues(0, v);
     store.append(goods(QStringLiteral("nur eine")));
-    ASSERT_EQ(store.Save(), 0);
+    EXPECT_EQ(store.Save(), -1);
+    EXPECT_EQ(store.errorMessage(),
+              QStringLiteral("Der Datensatz kann nicht gespeichert werden: die Beschreibung hat 8 Zeilen, erlaubt sind 7."));
+    v[0] = QStringLiteral("a\r\n") + QString(31, QLatin1Char('x'));
+    store.setValues(0, v);
+    EXPECT_EQ(store.Save(), -1);
+    EXPECT_TRUE(store.errorMessage().contains(QStringLiteral("Zeile 2 der Beschreibung ist länger als 30 Zeichen")));
+    EXPECT_EQ(readFile(path), before);
+
+    // Missing lines are stored empty, empty lines at the end do not count.
+    v[0] = QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n  \r\n");
+    store.setValues(0, v);
+    ASSERT_EQ(store.Save(), 0) << store.errorMessage().toStdString();
     const QByteArray file = readFile(path);
     const int first = 32 * 14 + 33;
     const int length = 1 + 7 * 30 + 25;

@@ -55,11 +55,13 @@ TEST(MasterDataCli, DbfDumpRefusesWhatItCannotRead)
     EXPECT_EQ(r.exitCode, 2);
 }
 
-TEST(MasterDataCli, GoodsImportStoresGoodRowsAndReportsTheOthers)
+TEST(MasterDataCli, GoodsImportStoresAllRowsOrNone)
 {
     TempDir dir;
     const QString csv = dir.file(QStringLiteral("waren.csv"));
     const QString table = dir.file(QStringLiteral("Waren.dbf"));
+    const QString good = QStringLiteral("\"Schrauben M6\nverzinkt, 100 Stück\",73181595,00,0000,,0,CN,\n"
+                                        "Bolzen – 8 mm,73181699,00,,,,DE,09\r\n");
     writeFile(csv, QStringLiteral("\xFEFF"
                                   "WBESCH1,WNR1,WNR2,WNR3,WNR4,WNR5,LAND1,LAND2\n"
                                   "\"Schrauben M6\nverzinkt, 100 Stück\",73181595,00,0000,,0,CN,\n"
@@ -69,16 +71,25 @@ TEST(MasterDataCli, GoodsImportStoresGoodRowsAndReportsTheOthers)
                                   "\"Zeichen \"\"™\"\"\",1,2,3,4,5,6,7\n"
                                   "Bolzen – 8 mm,73181699,00,,,,DE,09\r\n")
                        .toUtf8());
-    const auto r = runCli({QStringLiteral("goods"), QStringLiteral("import"), csv, QStringLiteral("--table"), table});
+    const QStringList args = {QStringLiteral("goods"), QStringLiteral("import"), csv, QStringLiteral("--table"), table};
+    auto r = runCli(args);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(r.err), QStringLiteral("Zeile 4: 4 Spalten statt 8\n"
                                                        "Zeile 5: WNR1 \"731816999\" ist länger als 8 Zeichen\n"
                                                        "Zeile 7: WBESCH1 enthält Zeichen, die die Warentabelle "
-                                                       "nicht speichern kann\n"));
-    EXPECT_TRUE(r.out.startsWith("2 Datensätze in ")) << r.out.toStdString();
-
+                                                       "nicht speichern kann\n"
+                                                       "Nichts gespeichert: 3 Zeilen können nicht übernommen werden.\n"));
+    EXPECT_TRUE(r.out.isEmpty());
     CKestrovaneStammDaten store(dir.path());
     store.SetFile(dir.path(), QStringLiteral("Waren.dbf"), 3);
+    ASSERT_EQ(store.Load(), 0);
+    EXPECT_EQ(store.GetCount(), 0);
+
+    // The mended file goes in whole, once.
+    writeFile(csv, good.toUtf8());
+    r = runCli(args);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("2 Datensätze in ")) << r.out.toStdString();
     ASSERT_EQ(store.Load(), 0);
     ASSERT_EQ(store.GetCount(), 2);
     EXPECT_EQ(store.value(0, 0), QStringLiteral("Schrauben M6\r\nverzinkt, 100 Stück"));
@@ -86,6 +97,31 @@ TEST(MasterDataCli, GoodsImportStoresGoodRowsAndReportsTheOthers)
     EXPECT_EQ(store.value(0, 6), QStringLiteral("CN"));
     EXPECT_EQ(store.value(1, 0), QStringLiteral("Bolzen - 8 mm"));
     EXPECT_EQ(store.value(1, 7), QStringLiteral("09"));
+}
+
+TEST(MasterDataCli, GoodsImportIntoAnOlderTableRefusesALineItsFieldCannotHold)
+{
+    // The older layout keeps the description in seven fields of 60: a line
+    // of 61 characters would have left a record without its text.
+    TempDir dir;
+    QList<dbffixture::Field> fields;
+    static const QByteArray names[14] = {"Z1", "Z2", "Z3", "Z4", "Z5", "Z6", "Z7",
+                                         "A",  "B",  "C",  "D",  "E",  "F",  "G"};
+    const int widths[14] = {60, 60, 60, 60, 60, 60, 60, 8, 2, 4, 4, 1, 3, 3};
+    for (int k = 0; k < 14; ++k)
+        fields.append({names[k].constData(), 'C', widths[k]});
+    const QString table = dir.file(QStringLiteral("ARTIKEL.DBF"));
+    const QByteArray empty = dbffixture::header(0x03, 0, fields) + "\x1A";
+    writeFile(table, empty);
+    const QString csv = dir.file(QStringLiteral("w.csv"));
+    writeFile(csv, (QStringLiteral("Kabel,85444290,00,0000,,0,DE,05\n\"kurz\n") + QString(61, QLatin1Char('x'))
+                    + QStringLiteral("\",85444290,00,0000,,0,DE,05\n"))
+                       .toUtf8());
+    const auto r = runCli({QStringLiteral("goods"), QStringLiteral("import"), csv, QStringLiteral("--table"), table});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(r.err), QStringLiteral("Zeile 2: Zeile 2 der Beschreibung ist länger als 60 Zeichen\n"
+                                                       "Nichts gespeichert: 1 Zeile kann nicht übernommen werden.\n"));
+    EXPECT_EQ(testsupport::readFile(table), empty);
 }
 
 TEST(MasterDataCli, GoodsImportUsesTheTableOfTheSettings)

@@ -50,7 +50,10 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     QMdiSubWindow::closeEvent(event);
     // Out of the document list at once, not only when the window is
     // finally deleted.
-    if (event->isAccepted() && mdiArea())
-        mdiArea()->removeSubWindow(this);
+    if (event->isAccepted()) {
+        m_manager.frameClosed(this);
+        if (mdiArea())
+            mdiArea()->removeSubWindow(this);
+    }
     emit m_manager.documentsChanged();
 }

@@ -121,7 +121,7 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
 
     QApplication::setWindowIcon(AppIcons::applicationIcon());
     m_mainFrame = std::make_unique<CMainFrame>(*this);
-    m_docManager.setMainFrame(m_mainFrame.get());
+    m_docManager.setDialogParent(m_mainFrame.get());
     m_fieldDefinitions.load(m_registry);
 
     // The window comes first so the chooser and any message stand over it.

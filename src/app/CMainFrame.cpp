@@ -48,6 +48,16 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     createStatusBar();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::activeWindowChanged);
+    // The main window alone holds the document windows: the document
+    // manager announces them.
+    connect(&m_app.docManager(), &DocManager::frameOpened, this, [this](CChildFrame* frame) {
+        m_mdi->addSubWindow(frame);
+        frame->showMaximized();
+        m_mdi->setActiveSubWindow(frame);
+        m_app.docManager().setCurrentFrame(activeChildFrame());
+    });
+    connect(&m_app.docManager(), &DocManager::frameRequested, this,
+            [this](CChildFrame* frame) { m_mdi->setActiveSubWindow(frame); });
     connect(&m_app.docManager(), &DocManager::titleChanged, this, [this](AppDocument* document) {
         if (CChildFrame* frame = m_app.docManager().frameOf(document))
             frame->updateTitle();
@@ -272,6 +282,7 @@ void CMainFrame::activeWindowChanged(QMdiSubWindow* window)
 {
     // Activation passes to "no window" while the main window itself loses
     // the focus; the menus keep the last view until another one comes.
+    m_app.docManager().setCurrentFrame(activeChildFrame());
     auto* frame = qobject_cast<CChildFrame*>(window);
     if (frame && frame != m_shownFrame) {
         m_shownFrame = frame;

@@ -2,13 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMdiArea>
 #include <QStandardPaths>
 
 #include "app/AppDocument.h"
 #include "app/AppPrompt.h"
 #include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
 #include "app/DocTemplate.h"
 #include "app/FileDialogFilters.h"
 #include "app/FormViewInterface.h"
@@ -56,13 +54,23 @@ DocTemplate* DocManager::templateForFile(const QString& path) const
 QList<CChildFrame*> DocManager::frames() const
 {
     QList<CChildFrame*> result;
-    if (!m_frame)
-        return result;
-    for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList()) {
-        if (auto* child = qobject_cast<CChildFrame*>(w))
-            result.append(child);
+    for (const QPointer<CChildFrame>& f : m_frames) {
+        if (f)
+            result.append(f.data());
     }
     return result;
+}
+
+void DocManager::setCurrentFrame(CChildFrame* frame)
+{
+    m_current = frame;
+}
+
+void DocManager::frameClosed(CChildFrame* frame)
+{
+    m_frames.removeAll(frame);
+    if (m_current == frame)
+        m_current = nullptr;
 }
 
 QList<AppDocument*> DocManager::documents() const
@@ -75,10 +83,7 @@ QList<AppDocument*> DocManager::documents() const
 
 AppDocument* DocManager::activeDocument() const
 {
-    if (!m_frame)
-        return nullptr;
-    CChildFrame* child = m_frame->activeChildFrame();
-    return child ? &child->document() : nullptr;
+    return m_current ? &m_current->document() : nullptr;
 }
 
 CChildFrame* DocManager::frameOf(const AppDocument* document) const
@@ -95,9 +100,8 @@ CChildFrame* DocManager::createFrame(std::unique_ptr<AppDocument> document)
     DocTemplate& type = document->docTemplate();
     auto* frame = new CChildFrame(*this, std::move(document));
     frame->setView(type.createView(frame->document(), frame));
-    m_frame->mdiArea()->addSubWindow(frame);
-    frame->showMaximized();
-    m_frame->mdiArea()->setActiveSubWindow(frame);
+    m_frames.append(frame);
+    emit frameOpened(frame);
     if (!frame->view().initialUpdate()) {
         frame->closeWithoutQuestion();
         return nullptr;
@@ -121,7 +125,7 @@ AppDocument* DocManager::openDocument(const QString& path, bool* unreadable)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     for (CChildFrame* f : frames()) {
         if (!f->document().path().isEmpty() && QFileInfo(f->document().path()) == QFileInfo(absolute)) {
-            m_frame->mdiArea()->setActiveSubWindow(f);
+            emit frameRequested(f);
             return &f->document();
         }
     }
@@ -133,7 +137,7 @@ AppDocument* DocManager::openDocument(const QString& path, bool* unreadable)
     if (!document->openDocument(absolute, &error)) {
         if (unreadable)
             *unreadable = true;
-        m_prompt->showMessage(m_frame, error);
+        m_prompt->showMessage(m_parent, error);
         return nullptr;
     }
     // A refused file is not remembered: it cannot be opened next time either.
@@ -145,7 +149,7 @@ AppDocument* DocManager::openDocument(const QString& path, bool* unreadable)
 
 AppDocument* DocManager::promptOpen(int requestedForm)
 {
-    const QString path = m_prompt->openFileName(m_frame, FileDialogFilters::forRequestedForm(requestedForm));
+    const QString path = m_prompt->openFileName(m_parent, FileDialogFilters::forRequestedForm(requestedForm));
     return path.isEmpty() ? nullptr : openDocument(path);
 }
 
@@ -164,7 +168,7 @@ bool DocManager::saveDocumentAs(AppDocument& document)
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         proposal = QDir(folder).filePath(document.title() + type.extension());
     }
-    QString path = m_prompt->saveFileName(m_frame, FileDialogFilters::forRequestedForm(document.requestedForm()),
+    QString path = m_prompt->saveFileName(m_parent, FileDialogFilters::forRequestedForm(document.requestedForm()),
                                           proposal);
     if (path.isEmpty())
         return false;
@@ -173,11 +177,9 @@ bool DocManager::saveDocumentAs(AppDocument& document)
 
 bool DocManager::saveDocumentTo(AppDocument& document, const QString& path)
 {
-    if (CChildFrame* frame = frameOf(&document))
-        frame->view().commitEdit();
     QString error;
     if (!document.saveDocument(path, &error)) {
-        m_prompt->showMessage(m_frame, error);
+        m_prompt->showMessage(m_parent, error);
         return false;
     }
     m_recent.add(document.path());
@@ -187,11 +189,9 @@ bool DocManager::saveDocumentTo(AppDocument& document, const QString& path)
 
 bool DocManager::saveModified(AppDocument& document)
 {
-    if (CChildFrame* frame = frameOf(&document))
-        frame->view().commitEdit();
     if (!document.isModified())
         return true;
-    switch (m_prompt->askSaveChanges(m_frame, document.title())) {
+    switch (m_prompt->askSaveChanges(m_parent, document.title())) {
     case AppPrompt::SaveAnswer::Yes:
         return saveDocument(document);
     case AppPrompt::SaveAnswer::No:

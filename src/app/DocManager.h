@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -13,12 +14,13 @@
 class AppDocument;
 class AppPrompt;
 class CChildFrame;
-class CMainFrame;
+class QWidget;
 class DocTemplate;
 
 // The document types and the open documents: new, open, save, save as and
 // close, with the question before a modified document is closed. Each open
-// document lives in one CChildFrame of the main window.
+// document lives in one CChildFrame; the main window shows the frames it is
+// told of (frameOpened) and reports which one is current.
 class DocManager : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,12 @@ public:
     // then reports a file it does not know).
     DocTemplate* templateForFile(const QString& path) const;
 
-    void setMainFrame(CMainFrame* frame) { m_frame = frame; }
+    // Where questions and messages appear (the main window).
+    void setDialogParent(QWidget* parent) { m_parent = parent; }
+    // The main window reports the current document window.
+    void setCurrentFrame(CChildFrame* frame);
+    // A document window reports that it has closed.
+    void frameClosed(CChildFrame* frame);
     void setPrompt(AppPrompt* prompt) { m_prompt = prompt; }
     AppPrompt* prompt() const { return m_prompt; }
     RecentFileList& recentFiles() { return m_recent; }
@@ -74,6 +81,10 @@ public:
 
 signals:
     void documentsChanged();
+    // A new document window, for the main window to show and make current.
+    void frameOpened(CChildFrame* frame);
+    // The window of a document opened once more, to be made current.
+    void frameRequested(CChildFrame* frame);
     // A document got a new file name or title.
     void titleChanged(AppDocument* document);
 
@@ -81,7 +92,9 @@ private:
     CChildFrame* createFrame(std::unique_ptr<AppDocument> document);
 
     std::vector<std::unique_ptr<DocTemplate>> m_templates;
-    CMainFrame* m_frame = nullptr;
+    QWidget* m_parent = nullptr;
+    QList<QPointer<CChildFrame>> m_frames;
+    QPointer<CChildFrame> m_current;
     AppPrompt* m_prompt = nullptr;
     RecentFileList m_recent;
 };

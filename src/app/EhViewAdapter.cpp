@@ -79,12 +79,6 @@ bool EhViewAdapter::initialUpdate()
     return ok;
 }
 
-void EhViewAdapter::commitEdit()
-{
-    if (m_view)
-        m_view->commitEdit();
-}
-
 QList<QAction*> EhViewAdapter::menuCommands(Menu menu) const
 {
     auto pick = [this](const auto& ids) {

@@ -21,7 +21,6 @@ public:
 
     QWidget* widget() override;
     bool initialUpdate() override;
-    void commitEdit() override;
     QList<QAction*> menuCommands(Menu menu) const override;
     QAction* command(int id) const override;
     QString statusText(StatusPane pane) const override;

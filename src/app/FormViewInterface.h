@@ -31,10 +31,6 @@ public:
     // question; the document is then closed again.
     virtual bool initialUpdate() = 0;
 
-    // Puts the text being typed into the document, so that nothing typed is
-    // missing from a saved file.
-    virtual void commitEdit() = 0;
-
     // The view's commands for one menu, in menu order; a null entry stands
     // for a separator.
     virtual QList<QAction*> menuCommands(Menu menu) const = 0;

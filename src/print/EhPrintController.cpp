@@ -37,7 +37,6 @@ EhPrintController::EhPrintController(CEinheitspapierView& view, const PrintEnvir
 void EhPrintController::addCommand(Command id, const QString& text, void (EhPrintController::*run)(),
                                    const QList<QKeySequence>& keys)
 {
-    // The view commits the text being typed before the command runs.
     m_actions.append(m_view.addCommandAction(int(id), text, keys, [this, run] { (this->*run)(); }));
 }
 
@@ -76,7 +75,6 @@ void EhPrintController::OnFilePrint()
 
 bool EhPrintController::printOnce()
 {
-    m_view.commitEdit();
     if (Profile::get(Settings::ShowMarginDlgEH) == 0)
         OnMargins();
 
@@ -110,7 +108,6 @@ bool EhPrintController::printOnce()
 
 void EhPrintController::OnFilePrintPreview()
 {
-    m_view.commitEdit();
     EhPrintPreviewDialog dialog(*m_view.document(), m_view.fieldDefinitions(), m_env.printer(), m_view.currentPage(),
                                 &m_view);
     const bool print = m_env.runDialog(dialog) == QDialog::Accepted && dialog.printRequested();
@@ -120,7 +117,6 @@ void EhPrintController::OnFilePrintPreview()
 
 void EhPrintController::OnExportPdf()
 {
-    m_view.commitEdit();
     const CEinheitspapierDoc& doc = *m_view.document();
     QString proposal = QStringLiteral("Einheitspapier.pdf");
     if (!doc.path().isEmpty()) {

@@ -102,10 +102,6 @@ int CEinheitspapierView::pageCount() const
     return m_doc->store().pageCount();
 }
 
-void CEinheitspapierView::commitEdit()
-{
-    m_editor->commit();
-}
 
 // --- layout and drawing --------------------------------------------------------
 
@@ -171,7 +167,6 @@ bool CEinheitspapierView::goToFormField(int field, int page, int direction)
         return false;
     const int fromPage = currentPage();
     const int fromField = currentField();
-    m_editor->commit();
     EhDocumentOperations::leaveField(*m_doc, fromPage, fromField);
     if (Profile::get(Settings::AutoFillPositions) == 1 && EhDocumentOperations::isNumberingTarget(page, field))
         EhDocumentOperations::renumber(*m_doc);

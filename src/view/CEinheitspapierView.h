@@ -39,9 +39,9 @@ class QAction;
 //   - Status bar: statusChanged(pageText, modeText) after every change;
 //     pageText is "Einheitspapier - Seite %d von %d", modeText "Einfügen" or
 //     "Überschreiben".
-//   - Saving, printing or anything else that reads the store: call
-//     commitEdit() first (typing goes into the store at once, so this only
-//     makes sure of it).
+//   - Saving, printing or anything else may read the store at any time:
+//     every keystroke goes into the store at once, so there is nothing
+//     typed that the store does not hold yet.
 //   - documentChanged() fires whenever the view changed the document (and set
 //     its modified flag); viewActivated(formSet) when the user comes back to
 //     this view, so the program can take its form set as the current choice.
@@ -111,15 +111,13 @@ public:
     // A command that another part of the program carries out for this view
     // (printing, the form defaults): an action like the view's own, with
     // its shortcut reaching the view even while the field editor has the
-    // keyboard. The view commits the text being typed before handler runs.
+    // keyboard. What was typed is in the store already when handler runs.
     QAction* addCommandAction(int id, const QString& text, const QList<QKeySequence>& keys,
                               std::function<void()> handler);
     // The entries of the field editor's context menu.
     QList<QAction*> contextMenuActions() const { return m_contextList; }
     // Re-reads the enabled and checked state of every command.
     void updateCommandState();
-
-    void commitEdit();
 
     int currentPage() const;
     int currentField() const;

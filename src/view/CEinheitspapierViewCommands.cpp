@@ -49,8 +49,7 @@ QAction* CEinheitspapierView::addCommandAction(int id, const QString& text, cons
     a->setObjectName(QStringLiteral("cmd%1").arg(id));
     a->setShortcuts(keys);
     a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] {
-        commitEdit();
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] {
         if (handler)
             handler();
     });
@@ -255,7 +254,6 @@ void CEinheitspapierView::runCommand(Command id)
         runDeleteGoodsPosition();
         break;
     case Renumber:
-        m_editor->commit();
         EhDocumentOperations::renumber(*m_doc);
         afterStoreChange();
         break;
@@ -290,7 +288,6 @@ void CEinheitspapierView::runFormSet(int formSet)
 {
     if (!EhDocumentOperations::formSetEnabled(*m_doc, formSet))
         return;
-    m_editor->commit();
     EhDocumentOperations::switchFormSet(*m_doc, formSet);
     const EhFocusNavigator::Position p = navigator().firstPage();
     goToFormField(p.field, p.page);
@@ -299,7 +296,6 @@ void CEinheitspapierView::runFormSet(int formSet)
 
 void CEinheitspapierView::runAddPage()
 {
-    m_editor->commit();
     const int page = EhDocumentOperations::addPage(*m_doc, *m_prompt);
     if (page <= 0)
         return;
@@ -309,7 +305,6 @@ void CEinheitspapierView::runAddPage()
 
 void CEinheitspapierView::runRemoveLastPage()
 {
-    m_editor->commit();
     const int before = pageCount();
     if (!EhDocumentOperations::removeLastPage(*m_doc, *m_prompt))
         return;
@@ -328,7 +323,6 @@ void CEinheitspapierView::runRemoveLastPage()
 
 void CEinheitspapierView::runMoveGoodsPosition()
 {
-    m_editor->commit();
     CDlgMoveEHWarenpositon dialog(EhGoodsPositions::list(*m_doc, true),
                                   EhPositionChoice::moveSource(currentPage(), currentField()),
                                   EhPositionChoice::moveTarget(currentPage()), this);
@@ -341,7 +335,6 @@ void CEinheitspapierView::runMoveGoodsPosition()
 
 void CEinheitspapierView::runDeleteGoodsPosition()
 {
-    m_editor->commit();
     CDlgDeleteEHWarenpositon dialog(EhGoodsPositions::list(*m_doc, false),
                                     EhPositionChoice::deleteIndex(currentPage(), currentField()), this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedIndex() < 0)

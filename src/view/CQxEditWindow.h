@@ -28,6 +28,10 @@ class QAction;
 // Rectangles are in pixels from the form's top-left corner at the current
 // zoom; the window is placed at the rectangle minus the view's scroll
 // position.
+//
+// CQxEditWindow.cpp places the window, CQxEditWindowLooks.cpp keeps colours,
+// fonts and formatting, CQxEditWindowTyping.cpp takes the keys and
+// CQxEditWindowClipboard.cpp the clipboard and the undo step.
 class CQxEditWindow : public QTextEdit
 {
     Q_OBJECT
@@ -47,17 +51,11 @@ public:
     QRect fieldRect(int field, int page) const;
 
     // --- focus --------------------------------------------------------------
-    // Commits the window's text into the current field, then loads field on
-    // page (0: the current page). -1 and nothing changes when the index is
-    // outside the page's fields.
+    // Loads field on page (0: the current page) into the window. -1 and
+    // nothing changes when the index is outside the page's fields. The text
+    // of the field left is in the store already.
     int GoToField(int field, int page = 0);
-    // Loads a field without committing the window first: for a caller that
-    // committed and then changed the store itself.
     int loadField(int field, int page);
-    // Makes sure the store holds what the window shows. Every change the user
-    // makes is written at once, so this never overwrites what a command put
-    // into the store after the last keystroke.
-    void commit();
     int GetCurrentPage() const { return m_page; }
     int GetCurrentField() const { return m_field; }
     // Puts the window over its field again (after scrolling or a new layout).
@@ -140,9 +138,6 @@ private:
     int m_page = 1;
     bool m_insert = true;
     bool m_loading = false;
-    // A change of the window not yet in the store (never, while every change
-    // is written at once; commit() stays the one place that settles it).
-    bool m_pending = false;
     QColor m_textColour = Qt::black;
     QColor m_backColour = Qt::white;
     QList<QRect> m_firstRects;

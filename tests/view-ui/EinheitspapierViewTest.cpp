@@ -195,7 +195,6 @@ TEST_F(KeyboardOnly, ThreeSheetsAsTyped)
     EXPECT_EQ(text(7, 3), text(7, 2));
     EXPECT_EQ(text(8, 3), text(8, 2));
     typed[3] = fillPage();
-    view->commitEdit();
 
     EXPECT_GT(typed[1].size(), 50);
     EXPECT_GT(typed[2].size(), 40);

@@ -1,0 +1,180 @@
+// The field editor's typing: keys, line breaks and erasing within the
+// field's last line, texts set by commands, the insert mode, and every change
+// written into the store at once.
+#include "view/CQxEditWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "form/FieldStore.h"
+#include "view/CQxScrollViewBase.h"
+#include "view/EditorText.h"
+#include "view/FieldTextFit.h"
+
+// --- text -------------------------------------------------------------------
+
+QString CQxEditWindow::GetCurrentFieldText()
+{
+    refresh();
+    return m_store.text(m_field, m_page);
+}
+
+void CQxEditWindow::SetCurrentFieldText(const QString& text)
+{
+    m_store.setText(m_field, m_page, text);
+    m_loading = true;
+    setPlainText(EditorText::toEditor(text));
+    m_loading = false;
+}
+
+void CQxEditWindow::insertAtCaret(const QString& text)
+{
+    m_undo.beforeEdit(OneStepUndo::Edit::Other, undoState(), textCursor().hasSelection());
+    textCursor().insertText(EditorText::toEditor(text));
+    m_undo.afterEdit(textCursor().position());
+}
+
+void CQxEditWindow::SetInsertMode(bool insert)
+{
+    m_insert = insert;
+    setOverwriteMode(!insert);
+}
+
+void CQxEditWindow::onTextChanged()
+{
+    if (m_loading)
+        return;
+    writeStore();
+    emit textEdited();
+}
+
+// --- keys and mouse ----------------------------------------------------------
+
+QAction* CQxEditWindow::commandFor(const QKeyEvent* event) const
+{
+    if (event->key() == Qt::Key_unknown || event->key() == 0)
+        return nullptr;
+    QKeyCombination combo = event->keyCombination();
+    // Shift+Tab arrives as Backtab.
+    if (combo.key() == Qt::Key_Backtab)
+        combo = QKeyCombination(combo.keyboardModifiers() | Qt::ShiftModifier, Qt::Key_Tab);
+    const QKeySequence pressed(QKeyCombination(combo.keyboardModifiers() & ~Qt::KeypadModifier, combo.key()));
+    for (QAction* action : m_commands) {
+        for (const QKeySequence& s : action->shortcuts()) {
+            if (s == pressed)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+bool CQxEditWindow::event(QEvent* event)
+{
+    // The view's command keys must reach its actions, not the text control
+    // (which would undo on Ctrl+Z or insert a tab).
+    if (event->type() == QEvent::ShortcutOverride && commandFor(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QTextEdit::event(event);
+}
+
+void CQxEditWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (QAction* action = commandFor(event)) {
+        // Arrives here only when no shortcut fired (e.g. the window is not
+        // active); a disabled action ignores the trigger.
+        action->trigger();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Insert:
+        if (event->modifiers() == Qt::NoModifier) {
+            SetInsertMode(!m_insert);
+            emit insertModeToggled(m_insert);
+            return;
+        }
+        break;
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        QTextEdit::keyPressEvent(event);
+        m_view->scrollPage(event->key() == Qt::Key_PageDown);
+        return;
+    default:
+        break;
+    }
+    typeKey(event);
+}
+
+// The edit control's part of a key: typing, line breaks and erasing, with
+// the field's last line as the limit and the undo step kept.
+void CQxEditWindow::typeKey(QKeyEvent* event)
+{
+    const QTextCursor cursor = textCursor();
+    const int from = cursor.selectionStart();
+    const int to = cursor.selectionEnd();
+    const double height = fieldRect(m_field, m_page).height();
+    const QString text = event->text();
+    const bool isBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool isTyping = !isBreak && !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t'));
+    const bool isErasing = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+
+    if (isBreak || isTyping) {
+        if (!FieldTextFit::accepts(*document(), from, to, text, isBreak, !m_insert, height)) {
+            QApplication::beep();
+            return;
+        }
+        m_undo.beforeEdit(OneStepUndo::Edit::Typing, undoState(), cursor.hasSelection());
+        if (isBreak) {
+            // Every line break is a new line of the field (never a soft
+            // break), and it removes nothing in overwrite mode.
+            QTextCursor c = textCursor();
+            c.insertBlock();
+            setTextCursor(c);
+        } else {
+            QTextEdit::keyPressEvent(event);
+        }
+        m_undo.afterEdit(textCursor().position());
+        return;
+    }
+    if (isErasing) {
+        const QString before = document()->toRawText();
+        const OneStepUndo::State state = undoState();
+        QTextEdit::keyPressEvent(event);
+        // An erase that changed nothing (Backspace at the start) must not end
+        // the step before it.
+        if (document()->toRawText() != before) {
+            m_undo.beforeEdit(OneStepUndo::Edit::Erasing, state, cursor.hasSelection());
+            m_undo.afterEdit(textCursor().position());
+        }
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void CQxEditWindow::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!event->commitString().isEmpty())
+        m_undo.beforeEdit(OneStepUndo::Edit::Other, undoState(), textCursor().hasSelection());
+    QTextEdit::inputMethodEvent(event);
+    m_undo.afterEdit(textCursor().position());
+}
+
+void CQxEditWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_contextActions.isEmpty())
+        return;
+    QMenu menu(this);
+    for (QAction* a : m_contextActions)
+        menu.addAction(a);
+    menu.exec(event->globalPos());
+}
+
+void CQxEditWindow::wheelEvent(QWheelEvent* event)
+{
+    // The wheel scrolls the form, never the field.
+    m_view->wheelScroll(event);
+}

@@ -1,10 +1,25 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "dv1/DV1Amount.h"
 
 #include <limits>
 
-TEST(DV1Amount, ParsesGermanNotation)
+namespace {
+
+// Declarants run the program under a German locale, where the C library
+// writes and reads a decimal comma; amounts must not notice.
+class DV1Amount : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(locale.active()) << "locale " << testsupport::GermanLocaleName << " missing"; }
+
+    testsupport::GermanLocale locale;
+};
+
+} // namespace
+
+TEST_F(DV1Amount, ParsesGermanNotation)
 {
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("1.234,56")), 1234.56);
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral(",5")), 0.5);
@@ -16,13 +31,13 @@ TEST(DV1Amount, ParsesGermanNotation)
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("1.5")), 15.0);
 }
 
-TEST(DV1Amount, TextsWithoutANumberAreZero)
+TEST_F(DV1Amount, TextsWithoutANumberAreZero)
 {
     for (const char* text : {"", "   ", "EUR 12", ",", "-", "Info", "nan", "inf", "0x10"})
         EXPECT_EQ(ParseAmount(QString::fromLatin1(text)), 0.0) << text;
 }
 
-TEST(DV1Amount, ParseFollowsTheDecimalConversionAtItsLimits)
+TEST_F(DV1Amount, ParseFollowsTheDecimalConversionAtItsLimits)
 {
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("1e3")), 1000.0);
     EXPECT_EQ(ParseAmount(QStringLiteral("1e400")), std::numeric_limits<double>::infinity());
@@ -31,7 +46,7 @@ TEST(DV1Amount, ParseFollowsTheDecimalConversionAtItsLimits)
     EXPECT_EQ(ParseAmount(QStringLiteral("0,") + QString(400, QLatin1Char('0')) + QStringLiteral("1")), 0.0);
 }
 
-TEST(DV1Amount, FormatsWithAtMostTwoSeparators)
+TEST_F(DV1Amount, FormatsWithAtMostTwoSeparators)
 {
     EXPECT_EQ(FormatAmount(1234.56), QStringLiteral("1.234,56"));
     EXPECT_EQ(FormatAmount(123.4), QStringLiteral("123,40"));
@@ -41,14 +56,32 @@ TEST(DV1Amount, FormatsWithAtMostTwoSeparators)
     EXPECT_EQ(FormatAmount(-1234567.5), QStringLiteral("-1234567,50"));
 }
 
-TEST(DV1Amount, ZeroIsEmptyButNegativeZeroStays)
+TEST_F(DV1Amount, AmountsOfSixToTenDigitsGetTheirSeparators)
+{
+    // Six-digit customs values are everyday on a D.V.1; the second separator
+    // starts only beyond ten characters, and at most two are set.
+    const std::pair<double, const char*> cases[] = {
+        {123456.78, "123.456,78"},
+        {100000.0, "100.000,00"},
+        {999999.99, "999.999,99"},
+        {1000000.0, "1.000.000,00"},
+        {9999999.99, "9.999.999,99"},
+        {1234567890.12, "1234.567.890,12"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(FormatAmount(value), QString::fromLatin1(text)) << value;
+        EXPECT_DOUBLE_EQ(ParseAmount(QString::fromLatin1(text)), value) << text;
+    }
+}
+
+TEST_F(DV1Amount, ZeroIsEmptyButNegativeZeroStays)
 {
     EXPECT_EQ(FormatAmount(0.0), QString());
     EXPECT_EQ(FormatAmount(0.004), QString());
     EXPECT_EQ(FormatAmount(-0.004), QStringLiteral("-0,00"));
 }
 
-TEST(DV1Amount, RoundsFromTheExactBinaryValue)
+TEST_F(DV1Amount, RoundsFromTheExactBinaryValue)
 {
     // Exact halves go to the even neighbour; 2.675 is just below the half.
     EXPECT_EQ(FormatAmount(0.125), QStringLiteral("0,12"));
@@ -57,7 +90,7 @@ TEST(DV1Amount, RoundsFromTheExactBinaryValue)
     EXPECT_EQ(FormatAmount(1.005), QStringLiteral("1,00"));
 }
 
-TEST(DV1Amount, FormattedAmountsReadBackUnchanged)
+TEST_F(DV1Amount, FormattedAmountsReadBackUnchanged)
 {
     for (double v : {0.01, 12.5, 999.99, 1000.0, 123456.78, 1234567.89, 1234567890.12}) {
         const QString text = FormatAmount(v);

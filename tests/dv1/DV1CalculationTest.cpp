@@ -71,6 +71,26 @@ TEST_F(DV1Calculation, SumsBothColumnsFromTheirOwnFields)
     EXPECT_EQ(text(60), QStringLiteral("1.024,50"));
 }
 
+TEST_F(DV1Calculation, APositiveResultShowsEveryZeroTotalOfItsColumn)
+{
+    // Neither price is filled in: the price totals are zero like the
+    // deductions and must read "0,00" as well once the result is positive.
+    set(7, "100");
+    set(32, "5");
+    CalculatePages(doc);
+    EXPECT_EQ(text(53), QStringLiteral("0,00"));
+    EXPECT_EQ(text(54), QStringLiteral("100,00"));
+    EXPECT_EQ(text(55), QStringLiteral("0,00"));
+    EXPECT_EQ(text(56), QStringLiteral("100,00"));
+    EXPECT_EQ(text(57), QStringLiteral("0,00"));
+    EXPECT_EQ(text(58), QStringLiteral("5,00"));
+    EXPECT_EQ(text(59), QStringLiteral("0,00"));
+    EXPECT_EQ(text(60), QStringLiteral("5,00"));
+    // The empty price fields themselves stay empty.
+    EXPECT_TRUE(text(4).isEmpty());
+    EXPECT_TRUE(text(30).isEmpty());
+}
+
 TEST_F(DV1Calculation, ResultsThatAreNotPositiveKeepZeroTotalsEmpty)
 {
     // The first column ends below zero, the second at zero.

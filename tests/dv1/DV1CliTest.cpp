@@ -70,6 +70,42 @@ TEST(DV1Cli, CalcComputesAndSavesAHandWrittenFile)
     EXPECT_EQ(inPlace.fieldStore().text(56, 3), QStringLiteral("1.100,00"));
 }
 
+TEST(DV1Cli, CalcOfSixToTenDigitAmountsUnderTheGermanLocale)
+{
+    // The child would quietly fall back to the C locale if the machine had
+    // no German one, and the test would prove nothing.
+    ASSERT_TRUE(testsupport::GermanLocale().active());
+    TempDir dir;
+    const QString in = dir.file("gross.fdv");
+    Bytes b = header300();
+    QList<QString> cont(61);
+    cont[4] = QStringLiteral("123456,78");
+    cont[6] = QStringLiteral("100000");
+    cont[7] = QStringLiteral("999.999,99");
+    cont[24] = QStringLiteral(",77");
+    cont[30] = QStringLiteral("1.234.567.890,12");
+    fieldBlock(b, numberedWide("F", 12), cont, 2);
+    b.count(14).fill(14, 0).u8(0x40);
+    writeFile(in, b);
+
+    const testsupport::ProcessResult r =
+        runCli({QStringLiteral("calc"), in}, {QStringLiteral("LC_ALL=") + QLatin1String(testsupport::GermanLocaleName)});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(QString::fromUtf8(r.out),
+              QStringLiteral("Seite 2: Feld 56 = \"1.223.456,00\", Feld 60 = \"1234.567.890,12\"\n"));
+    CDV1_Doc doc;
+    ASSERT_TRUE(DV1File::load(in, doc));
+    const FieldStore& s = doc.fieldStore();
+    EXPECT_EQ(s.text(4, 2), QStringLiteral("123.456,78"));
+    EXPECT_EQ(s.text(6, 2), QStringLiteral("100.000,00"));
+    EXPECT_EQ(s.text(53, 2), QStringLiteral("223.456,78"));
+    EXPECT_EQ(s.text(54, 2), QStringLiteral("999.999,99"));
+    EXPECT_EQ(s.text(55, 2), QStringLiteral("0,77"));
+    EXPECT_EQ(s.text(30, 2), QStringLiteral("1234.567.890,12"));
+    EXPECT_EQ(s.text(57, 2), QStringLiteral("1234.567.890,12"));
+    EXPECT_EQ(s.text(58, 2), QStringLiteral("0,00"));
+}
+
 TEST(DV1Cli, CalcLeavesRefusedAndDamagedFilesAlone)
 {
     TempDir dir;

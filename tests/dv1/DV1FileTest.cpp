@@ -305,6 +305,32 @@ TEST(DV1File, OldFileSavedAs300ReadsBackTheSame)
     EXPECT_TRUE(sameContent(old, reread));
 }
 
+TEST(DV1File, LongTextsSurviveSavingAndReloadingByteForByte)
+{
+    TempDir dir;
+    CDV1_Doc doc;
+    const QString seller = testsupport::varyingText(1000);
+    const QString goods = testsupport::varyingText(255);
+    doc.fieldStore().setText(2, 1, seller);
+    doc.fieldStore().setText(16, 2, goods);
+    ASSERT_TRUE(DV1File::save(dir.file("lang.fdv"), doc, QStringLiteral("PC1"), QStringLiteral("max")));
+    const QByteArray first = readFile(dir.file("lang.fdv"));
+    // 1000 units: 0xFF, 0xFFFE, then 0xFF and the u16 length 0x03E8.
+    Bytes encoded;
+    encoded.u8(0xFF).u16(0xFFFE).u8(0xFF).u16(1000);
+    for (QChar c : seller)
+        encoded.u16(c.unicode());
+    EXPECT_TRUE(first.contains(encoded.data()));
+
+    CDV1_Doc reread;
+    ASSERT_TRUE(DV1File::load(dir.file("lang.fdv"), reread));
+    EXPECT_EQ(reread.fieldStore().text(2, 1), seller);
+    EXPECT_EQ(reread.fieldStore().text(16, 2), goods);
+    EXPECT_EQ(reread.fieldStore().text(17, 2), QString());
+    ASSERT_TRUE(DV1File::save(dir.file("wieder.fdv"), reread, QStringLiteral("PC1"), QStringLiteral("max")));
+    EXPECT_EQ(readFile(dir.file("wieder.fdv")), first);
+}
+
 TEST(DV1File, TrailingWhiteSpaceDoesNotSurviveSaving)
 {
     TempDir dir;

@@ -30,6 +30,8 @@ TEST(Archive, StringLengthFormsAtTheirBoundaries)
     EXPECT_EQ(s255.size(), 6 + 510);
     const QByteArray s65534 = writeString(QString(65534, QLatin1Char('a')));
     EXPECT_EQ(s65534.left(10), QByteArray::fromHex("fffeffffffffFEFF0000"));
+    // Characters above 0xFF keep both bytes: U+0100 is 00 01, not a NUL.
+    EXPECT_EQ(writeString(QStringLiteral("\u00FF\u0100")), QByteArray::fromHex("fffeff02ff000001"));
 }
 
 TEST(Archive, ReadsSingleByteAndWideStrings)
@@ -46,6 +48,65 @@ TEST(Archive, ReadsSingleByteAndWideStrings)
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.u8(), 0);
     EXPECT_FALSE(r.ok());
+}
+
+TEST(Archive, WideStringsOfEveryLengthFormReadBackExactly)
+{
+    // Built byte by byte: marker 0xFF 0xFFFE, then the length as u8 below
+    // 255, else 0xFF and a u16 below 0xFFFF, else 0xFF 0xFFFF and a u32.
+    struct Case {
+        int length;
+        QByteArray prefix;
+    };
+    const Case cases[] = {
+        {254, QByteArray::fromHex("fffeff" "fe")},
+        {255, QByteArray::fromHex("fffeff" "ffff00")},
+        {300, QByteArray::fromHex("fffeff" "ff2c01")},
+        // Another writer may give 65534 in the u16 form; ours uses the u32.
+        {65534, QByteArray::fromHex("fffeff" "fffeff")},
+        {65535, QByteArray::fromHex("fffeff" "ffffffffff0000")},
+    };
+    QByteArray data;
+    for (const Case& c : cases) {
+        Bytes b;
+        b.raw(c.prefix);
+        for (QChar ch : testsupport::varyingText(c.length))
+            b.u16(ch.unicode());
+        // A word after each string shows where the reader stopped.
+        data += b.u16(0xBEEF).data();
+    }
+    QBuffer buf(&data);
+    buf.open(QIODevice::ReadOnly);
+    ArchiveReader r(&buf);
+    for (const Case& c : cases) {
+        const QString text = r.string();
+        EXPECT_EQ(text.size(), c.length);
+        EXPECT_TRUE(text == testsupport::varyingText(c.length)) << c.length;
+        EXPECT_EQ(r.u16(), 0xBEEF) << c.length;
+    }
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.remaining(), 0);
+}
+
+TEST(Archive, SingleByteStringsReadAsWindows1252UpToTheirLastByte)
+{
+    // 0xFF is a character of old documents (ÿ), not only a length marker; a
+    // 255-byte text needs the 0xFF and u16 form.
+    QByteArray latin(255, 'a');
+    latin[0] = char(0xFF);
+    latin[254] = char(0xFF);
+    const QByteArray data = Bytes().narrow("\xFF").u8(0xFF).u16(255).raw(latin).u16(0xBEEF).data();
+    QBuffer buf;
+    buf.setData(data);
+    buf.open(QIODevice::ReadOnly);
+    ArchiveReader r(&buf);
+    EXPECT_EQ(r.string(), QStringLiteral("\u00FF"));
+    const QString text = r.string();
+    ASSERT_EQ(text.size(), 255);
+    EXPECT_EQ(text.front(), QChar(0xFF));
+    EXPECT_EQ(text.back(), QChar(0xFF));
+    EXPECT_EQ(r.u16(), 0xBEEF);
+    EXPECT_TRUE(r.ok());
 }
 
 TEST(Archive, HostileCountsFailBeforeAllocating)

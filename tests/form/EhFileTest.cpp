@@ -42,6 +42,38 @@ TEST(EhFile, WritesANewDocumentByteForByte)
     EXPECT_EQ(written.at(38), 10);
 }
 
+TEST(EhFile, LongBoxTextsSurviveSavingAndReloadingByteForByte)
+{
+    // Box 44 (field 69) and box 31 texts grow past the one-byte length.
+    testsupport::TempDir dir;
+    ehfixtures::BareDoc doc;
+    doc.setFormSet(1);
+    const QString box44 = testsupport::varyingText(1000);
+    const QString box31 = testsupport::varyingText(300);
+    doc.store().setText(69, 1, box44);
+    doc.store().setText(11, 2, box31);
+    doc.store().setText(70, 1, QStringLiteral("\u00FF\u0100"));
+    ASSERT_TRUE(doc.save(dir.file(QStringLiteral("lang.aef"))));
+    const QByteArray first = testsupport::readFile(dir.file(QStringLiteral("lang.aef")));
+    Bytes encoded;
+    encoded.u8(0xFF).u16(0xFFFE).u8(0xFF).u16(1000);
+    for (QChar c : box44)
+        encoded.u16(c.unicode());
+    EXPECT_TRUE(first.contains(encoded.data()));
+    // Field 70 directly behind it: U+00FF and U+0100 as their two bytes each.
+    EXPECT_TRUE(first.contains(encoded.data() + QByteArray::fromHex("fffeff02ff000001")));
+
+    ehfixtures::BareDoc back;
+    QString error;
+    ASSERT_TRUE(back.load(dir.file(QStringLiteral("lang.aef")), &error)) << error.toStdString();
+    EXPECT_EQ(back.store().text(69, 1), box44);
+    EXPECT_EQ(back.store().text(11, 2), box31);
+    EXPECT_EQ(back.store().text(70, 1), QStringLiteral("\u00FF\u0100"));
+    EXPECT_EQ(back.store().text(71, 1), QString());
+    ASSERT_TRUE(back.save(dir.file(QStringLiteral("wieder.aef"))));
+    EXPECT_EQ(testsupport::readFile(dir.file(QStringLiteral("wieder.aef"))), first);
+}
+
 TEST(EhFile, FormSetCodesBothWays)
 {
     const std::pair<int, quint32> pairs[] = {{0, 3}, {1, 7}, {2, 10}, {3, 11}, {-1, 5}, {5, 5}, {42, 5}};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "TestSupport.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhGoodsPosition.h"
@@ -66,6 +68,54 @@ TEST(GoodsPositions, MoveFirstPagePositionToPageTwo)
     EXPECT_EQ(doc.store().attr(60, 1), 0x0213);
     EXPECT_EQ(doc.store().attr(40, 2), targetWord);
     EXPECT_TRUE(doc.isModified());
+}
+
+TEST(GoodsPositions, MovesLandOnTheFieldsOfTheFormsBoxes)
+{
+    // Boxes 31-46 of the first page are fields 52-72 and its box 47 grid
+    // 115-150; on a continuation page position 2 has 32-52 and 114-149,
+    // position 3 53-73 and 150-185.
+    testsupport::clearSettings();
+    CEinheitspapierDoc doc;
+    doc.deleteContents();
+    FieldStore& s = doc.store();
+    const auto original = [](int page, int field) { return QStringLiteral("%1/%2").arg(page).arg(field); };
+    const auto fillAll = [&] {
+        for (int f = 0; f < 154; ++f)
+            s.setText(f, 1, original(1, f));
+        for (int f = 0; f < 214; ++f)
+            s.setText(f, 2, original(2, f));
+    };
+    // count fields from `source` on the source page went to `target` on the
+    // target page.
+    struct Block {
+        int source;
+        int target;
+        int count;
+    };
+    const auto expectMoved = [&](int sourcePage, int targetPage, std::initializer_list<Block> blocks) {
+        for (int page : {1, 2}) {
+            for (int f = 0; f < (page == 1 ? 154 : 214); ++f) {
+                QString want = original(page, f);
+                for (const Block& b : blocks) {
+                    if (page == sourcePage && f >= b.source && f < b.source + b.count)
+                        want.clear();
+                }
+                for (const Block& b : blocks) {
+                    if (page == targetPage && f >= b.target && f < b.target + b.count)
+                        want = original(sourcePage, b.source + f - b.target);
+                }
+                EXPECT_EQ(s.text(f, page), want) << "page " << page << " field " << f;
+            }
+        }
+    };
+
+    fillAll();
+    EhGoodsPositions::move(doc, {1, 1}, {2, 2});
+    expectMoved(1, 2, {{52, 32, 21}, {115, 114, 36}});
+    fillAll();
+    EhGoodsPositions::move(doc, {2, 3}, {1, 1});
+    expectMoved(2, 1, {{53, 52, 21}, {150, 115, 36}});
 }
 
 TEST(GoodsPositions, DeleteMovesLaterPositionsUpAcrossPages)

@@ -2,13 +2,13 @@
 // find the other's records in the file and write behind them.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QSet>
 #include <QThread>
+
+#include <cstdio>
 
 #include "DbfFixtures.h"
 #include "TestSupport.h"
@@ -32,26 +32,35 @@ bool waitForFile(const QString& path, int ms)
     return true;
 }
 
-} // namespace
-
-// Run by the test below in a process of its own; does nothing otherwise.
-TEST(DbfConcurrency, AppendHelper)
+// One of the two program instances, run in a process of its own.
+int appendRecords()
 {
     const QString table = qEnvironmentVariable("KV_DBF_APPEND_TABLE");
-    if (table.isEmpty())
-        GTEST_SKIP() << "helper of AppendsOfTwoProcessesAreAllKept";
     const QString tag = qEnvironmentVariable("KV_DBF_APPEND_TAG");
     CdBaseDocument t;
-    ASSERT_TRUE(t.OnOpenDocument(table));
+    if (!t.OnOpenDocument(table)) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(table));
+        return 1;
+    }
     // Both helpers know the table as empty when they start appending.
     testsupport::writeFile(table + QStringLiteral(".ready-") + tag, "1");
-    ASSERT_TRUE(waitForFile(table + QStringLiteral(".go"), 30000));
-    for (int i = 0; i < kPerProcess; ++i) {
-        ASSERT_GT(t.NewRecord(), 0);
-        ASSERT_EQ(t.SetString(0, QStringLiteral("%1%2").arg(tag).arg(i)), 0);
-        ASSERT_GT(t.WriteRecord(t.GetCurrentRecord()), 0);
+    if (!waitForFile(table + QStringLiteral(".go"), 30000)) {
+        std::fprintf(stderr, "no start signal\n");
+        return 1;
     }
+    for (int i = 0; i < kPerProcess; ++i) {
+        if (t.NewRecord() <= 0 || t.SetString(0, QStringLiteral("%1%2").arg(tag).arg(i)) != 0
+            || t.WriteRecord(t.GetCurrentRecord()) <= 0) {
+            std::fprintf(stderr, "record %d of %s not written\n", i, qPrintable(tag));
+            return 1;
+        }
+    }
+    return 0;
 }
+
+const testsupport::HelperRegistration appendHelper("dbf-append", appendRecords);
+
+} // namespace
 
 TEST(DbfConcurrency, AppendsOfTwoProcessesAreAllKept)
 {
@@ -64,15 +73,9 @@ TEST(DbfConcurrency, AppendsOfTwoProcessesAreAllKept)
     }
     QList<QProcess*> helpers;
     for (const char* tag : {"A", "B"}) {
-        auto* p = new QProcess;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("KV_DBF_APPEND_TABLE"), path);
-        env.insert(QStringLiteral("KV_DBF_APPEND_TAG"), QString::fromLatin1(tag));
-        p->setProcessEnvironment(env);
-        p->setProcessChannelMode(QProcess::MergedChannels);
-        p->start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--gtest_filter=DbfConcurrency.AppendHelper")});
-        helpers.append(p);
+        helpers.append(testsupport::startHelper(
+            "dbf-append", {QStringLiteral("KV_DBF_APPEND_TABLE=") + path,
+                           QStringLiteral("KV_DBF_APPEND_TAG=") + QLatin1String(tag)}));
     }
     EXPECT_TRUE(waitForFile(path + QStringLiteral(".ready-A"), 60000));
     EXPECT_TRUE(waitForFile(path + QStringLiteral(".ready-B"), 60000));

@@ -2,11 +2,10 @@
 // and the single-byte text of the table.
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 #include "DbfFixtures.h"
 #include "TestSupport.h"
 #include "masterdata/CdBaseDocument.h"
+#include "masterdata/DbfText.h"
 
 using dbffixture::Field;
 using testsupport::readFile;
@@ -102,18 +101,28 @@ TEST(DbfFields, NumbersAreRightAlignedAndReadLikeTheCLibraryWould)
     EXPECT_EQ(t.table.GetDouble(2, d), 0);
     EXPECT_DOUBLE_EQ(d, 150.0);
 
-    // Written numbers never depend on the process locale.
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = old ? old : "C";
-    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-    EXPECT_EQ(t.table.SetLong(1, 42), 0);
-    EXPECT_EQ(t.table.SetDouble(2, 3.14159), 0);
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    t.table.WriteRecord(1);
-    EXPECT_EQ(t.stored(1), QByteArray("   42"));
-    EXPECT_EQ(t.stored(2), QByteArray("    3.14"));
-    EXPECT_EQ(t.table.GetDouble(2, d), 0);
-    EXPECT_DOUBLE_EQ(d, 3.14);
+    // Written and read numbers never depend on the process locale, which is
+    // German on the users' machines.
+    {
+        testsupport::GermanLocale german;
+        ASSERT_TRUE(german.active()) << "locale " << testsupport::GermanLocaleName << " missing";
+        EXPECT_EQ(t.table.SetLong(1, 42), 0);
+        EXPECT_EQ(t.table.SetDouble(2, 3.14159), 0);
+        t.table.WriteRecord(1);
+        EXPECT_EQ(t.stored(1), QByteArray("   42"));
+        EXPECT_EQ(t.stored(2), QByteArray("    3.14"));
+        EXPECT_EQ(t.table.GetDouble(2, d), 0);
+        EXPECT_DOUBLE_EQ(d, 3.14);
+        // Two decimals as "%.2f" rounds them: from the exact binary value, an
+        // exact half to the even neighbour.
+        const std::pair<double, const char*> rounded[] = {
+            {2.675, "    2.67"}, {0.125, "    0.12"}, {0.375, "    0.38"}, {-1.005, "   -1.00"}, {99999.995, "99999.99"}};
+        for (const auto& [value, text] : rounded) {
+            EXPECT_EQ(t.table.SetDouble(2, value), 0) << value;
+            t.table.WriteRecord(1);
+            EXPECT_EQ(t.stored(2), QByteArray(text)) << value;
+        }
+    }
 
     std::uint16_t s = 0;
     EXPECT_EQ(t.table.SetShort(1, 65535), 0);
@@ -190,6 +199,32 @@ TEST(DbfFields, DatesAreStoredAsDigitsOrBlanks)
     EXPECT_EQ(raw, QByteArray(8, ' '));
 }
 
+TEST(DbfFields, DatesAtTheEdgesOfTheCalendar)
+{
+    TableWith t({"", "", "", "", "20090201"});
+    const std::pair<const char*, QByteArray> accepted[] = {
+        {"1.1.1900", "19000101"}, {"29.2.2024", "20240229"}, {"29.2.2000", "20000229"}, {"31.12.9999", "99991231"}};
+    for (const auto& [text, stored] : accepted) {
+        EXPECT_EQ(t.table.SetDateText(4, QString::fromLatin1(text)), 0) << text;
+        t.table.WriteRecord(1);
+        EXPECT_EQ(t.stored(4), stored) << text;
+    }
+    EXPECT_EQ(t.table.SetDate(4, 1, 1, 1900), 0);
+    t.table.WriteRecord(1);
+    EXPECT_EQ(t.stored(4), QByteArray("19000101"));
+    QString date;
+    EXPECT_EQ(t.table.GetDate(4, date), 0);
+    EXPECT_EQ(date, QStringLiteral("01.01.1900"));
+
+    // Days the calendar does not have, and years before 1900, keep the old value.
+    for (const char* text : {"29.2.2023", "29.2.1900", "31.12.1899", "31.4.2024", "1.1.10000"})
+        EXPECT_EQ(t.table.SetDateText(4, QString::fromLatin1(text)), CdBaseDocument::InvalidDate) << text;
+    EXPECT_EQ(t.table.SetDate(4, 29, 2, 2023), CdBaseDocument::InvalidDate);
+    EXPECT_EQ(t.table.SetDate(4, 31, 12, 1899), CdBaseDocument::InvalidDate);
+    t.table.WriteRecord(1);
+    EXPECT_EQ(t.stored(4), QByteArray("19000101"));
+}
+
 TEST(DbfFields, NormaliseDate)
 {
     const QList<std::pair<const char*, const char*>> cases = {
@@ -219,6 +254,17 @@ TEST(DbfFields, TextIsStoredInTheTablesSingleByteCharacters)
     ASSERT_EQ(t.WriteRecord(1), 1);
     const QByteArray expected = QByteArray("M\xFC\xDF - ---''''\"\"\"\"\"\" E \xA5\xA5\xA5");
     EXPECT_EQ(readFile(path).mid(33 + 32 + 1, expected.size()), expected);
+
+    // The last code kept as it is and the first one replaced: U+00FF is the
+    // byte 0xFF, U+0100 the replacement 0xA5, and neither ends the text.
+    ASSERT_EQ(t.SetString(0, QStringLiteral("a\u00FF\u0100b")), 0);
+    ASSERT_EQ(t.WriteRecord(1), 1);
+    EXPECT_EQ(readFile(path).mid(33 + 32 + 1, 40), QByteArray("a\xFF\xA5" "b").leftJustified(40, ' '));
+    QString stored;
+    t.GetString(0, stored);
+    EXPECT_EQ(stored, QStringLiteral("a\u00FF\u00A5b"));
+    EXPECT_TRUE(dbftext::isRepresentable(QStringLiteral("\u00FF")));
+    EXPECT_FALSE(dbftext::isRepresentable(QStringLiteral("\u0100")));
 
     // Reading decodes Windows-1252 and drops trailing blanks and NUL padding.
     ASSERT_EQ(t.SetStringBytes(0, QByteArray("\x80 \x84Zoll\x93 \xE4  ")), 0);

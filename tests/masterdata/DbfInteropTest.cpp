@@ -46,7 +46,9 @@ TEST(DbfInterop, DbfreadReadsOurTables)
     ASSERT_EQ(t.CreateTable(path, 0), 1);
 
     t.NewRecord();
-    t.SetString(0, QStringLiteral("Müller – „Zoll“ €"));
+    // Folded dashes and quotes, the euro as "E", U+00FF kept and U+0100
+    // replaced: exactly the field's 20 bytes.
+    t.SetString(0, QStringLiteral("Müller – „Zoll“ € \u00FF\u0100"));
     t.SetLong(1, 12);
     t.SetDouble(2, 3.5);
     t.SetLogical(3, true);
@@ -66,7 +68,7 @@ TEST(DbfInterop, DbfreadReadsOurTables)
     const QJsonObject expected = QJsonDocument::fromJson(R"({
         "fields": [["NAME", "C", 20, 0], ["QTY", "N", 5, 0], ["PRICE", "N", 8, 2], ["OK", "L", 1, 0], ["DAY", "D", 8, 0]],
         "records": [
-            {"NAME": "Müller - \"Zoll\" E", "QTY": 12, "PRICE": 3.5, "OK": true, "DAY": "2024-03-07"},
+            {"NAME": "Müller - \"Zoll\" E ÿ¥", "QTY": 12, "PRICE": 3.5, "OK": true, "DAY": "2024-03-07"},
             {"NAME": "Ärger", "QTY": null, "PRICE": null, "OK": null, "DAY": null}],
         "deleted": [{"NAME": "gelöscht", "QTY": -7, "PRICE": null, "OK": null, "DAY": null}]
     })").object();
@@ -160,6 +162,14 @@ TEST(DbfInterop, WeReadWhatTheDbfPackageWrote)
             .arg(m, 2, 10, QLatin1Char('0'))
             .arg(d, 2, 10, QLatin1Char('0'));
     EXPECT_EQ(QString::fromUtf8(dump.out), expected);
+
+    // The same under the German locale of the users' machines, where the C
+    // library writes a decimal comma.
+    ASSERT_TRUE(testsupport::GermanLocale().active());
+    const auto german = testsupport::runCli({QStringLiteral("dbf"), QStringLiteral("dump"), path},
+                                            {QStringLiteral("LC_ALL=") + QLatin1String(testsupport::GermanLocaleName)});
+    ASSERT_EQ(german.exitCode, 0) << german.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(german.out), expected);
 }
 
 namespace {

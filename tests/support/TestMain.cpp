@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <cstdlib>
 
 int main(int argc, char** argv)
@@ -25,6 +27,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pavo"));
     QApplication::setApplicationName(QStringLiteral("Kestrovane-Import"));
+    // A process that a test started to work beside it runs only its helper.
+    if (const int helperResult = testsupport::runRequestedHelper(); helperResult >= 0)
+        return helperResult;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

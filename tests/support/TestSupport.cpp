@@ -1,8 +1,14 @@
 #include "TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSettings>
+
+#include <clocale>
+#include <cstdio>
 
 #include "settings/SettingsKeys.h"
 
@@ -40,9 +46,31 @@ QString dataFile(const QString& name)
     return QStringLiteral(KV_TEST_DATA_DIR "/") + name;
 }
 
-ProcessResult runCli(const QStringList& args)
+namespace {
+
+QProcessEnvironment environmentWith(const QStringList& entries)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : entries) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        env.insert(entry.left(eq), entry.mid(eq + 1));
+    }
+    return env;
+}
+
+QMap<QByteArray, HelperFunction>& helpers()
+{
+    static QMap<QByteArray, HelperFunction> registered;
+    return registered;
+}
+
+} // namespace
+
+ProcessResult runCli(const QStringList& args, const QStringList& environment)
 {
     QProcess p;
+    if (!environment.isEmpty())
+        p.setProcessEnvironment(environmentWith(environment));
     p.start(QStringLiteral(KV_CLI_PATH), args);
     p.waitForFinished(120000);
     ProcessResult r;
@@ -50,6 +78,57 @@ ProcessResult runCli(const QStringList& args)
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+QString varyingText(int n)
+{
+    static const QString alphabet = QStringLiteral("Zollwert Straße \u00FF\u0100\u20AC 0123456789\r\n\u00C4\u00D6\u00DC");
+    QString text;
+    text.reserve(n);
+    for (int i = 0; i < n; ++i)
+        text.append(alphabet.at((i * 7) % alphabet.size()));
+    if (n > 0)
+        text[n - 1] = QLatin1Char('E');
+    return text;
+}
+
+GermanLocale::GermanLocale()
+{
+    const char* current = std::setlocale(LC_ALL, nullptr);
+    m_saved = current ? current : "C";
+    m_active = std::setlocale(LC_ALL, GermanLocaleName) != nullptr;
+}
+
+GermanLocale::~GermanLocale()
+{
+    std::setlocale(LC_ALL, m_saved.c_str());
+}
+
+HelperRegistration::HelperRegistration(const char* name, HelperFunction function)
+{
+    helpers().insert(QByteArray(name), function);
+}
+
+int runRequestedHelper()
+{
+    const QByteArray name = qgetenv("KV_TEST_HELPER");
+    if (name.isEmpty())
+        return -1;
+    const HelperFunction function = helpers().value(name);
+    if (!function) {
+        std::fprintf(stderr, "unknown test helper %s\n", name.constData());
+        return 2;
+    }
+    return function();
+}
+
+QProcess* startHelper(const char* name, const QStringList& environment)
+{
+    auto* p = new QProcess;
+    p->setProcessEnvironment(environmentWith(environment + QStringList{QStringLiteral("KV_TEST_HELPER=") + QLatin1String(name)}));
+    p->setProcessChannelMode(QProcess::MergedChannels);
+    p->start(QCoreApplication::applicationFilePath(), {});
+    return p;
 }
 
 Bytes& Bytes::u8(unsigned v)

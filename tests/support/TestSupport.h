@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <string>
+
+class QProcess;
+
 // Helpers shared by the test programs.
 namespace testsupport {
 
@@ -33,8 +37,50 @@ struct ProcessResult {
     QByteArray out;
     QByteArray err;
 };
-// Runs the command-line tool with the test's settings store.
-ProcessResult runCli(const QStringList& args);
+// Runs the command-line tool with the test's settings store; environment
+// holds further "NAME=value" entries (LC_ALL=de_DE.UTF-8, say).
+ProcessResult runCli(const QStringList& args, const QStringList& environment = {});
+
+// The locale of the program's users. The set-up scripts generate it.
+inline constexpr char GermanLocaleName[] = "de_DE.UTF-8";
+
+// Puts this process into the German C library locale (decimal comma in
+// printf and strtod) for the object's lifetime. active() tells whether the
+// machine has the locale; a test must assert it rather than pass unchecked.
+class GermanLocale
+{
+public:
+    GermanLocale();
+    ~GermanLocale();
+    GermanLocale(const GermanLocale&) = delete;
+    GermanLocale& operator=(const GermanLocale&) = delete;
+    bool active() const { return m_active; }
+
+private:
+    std::string m_saved;
+    bool m_active = false;
+};
+
+// Work that a test runs in processes of its own, such as two program
+// instances writing one table at once. The test starts its own program with
+// startHelper(); the shared main then runs the named helper instead of the
+// tests, so helpers never show up in the test list.
+using HelperFunction = int (*)();
+struct HelperRegistration {
+    HelperRegistration(const char* name, HelperFunction function);
+};
+// The exit code of the helper named in KV_TEST_HELPER, or -1 when the
+// process is not a helper.
+int runRequestedHelper();
+// Starts this test program as the named helper with the extra environment
+// ("NAME=value" entries); the caller owns and waits for the process.
+QProcess* startHelper(const char* name, const QStringList& environment);
+
+// A text of exactly n UTF-16 units that changes from unit to unit and holds
+// line breaks, umlauts and the characters on both sides of U+00FF/U+0100, so
+// that a misread length, offset or byte order cannot go unnoticed. It ends
+// in a letter, so trimming leaves it whole.
+QString varyingText(int n);
 
 // Little-endian byte builders for hand-made file fixtures.
 class Bytes

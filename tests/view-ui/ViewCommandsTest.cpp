@@ -226,7 +226,12 @@ TEST_F(StampLines, TheDateLineTakesTodaysDateOnRequest)
     key(Qt::Key_F2);
     EXPECT_TRUE(text(6, 1).isEmpty());
     onNextModal([](QWidget* box) { press(box, QStringLiteral("&Ja")); });
+    const QDate before = QDate::currentDate();
     key(Qt::Key_F2);
-    EXPECT_EQ(text(6, 1), EhDocumentOperations::dateText(QDate::currentDate()));
+    const QDate after = QDate::currentDate();
+    const QString inserted = text(6, 1);
+    EXPECT_TRUE(inserted == EhDocumentOperations::dateText(before)
+                || inserted == EhDocumentOperations::dateText(after))
+        << inserted.toStdString();
     EXPECT_TRUE(doc->isModified());
 }

@@ -40,16 +40,6 @@ CKestrovaneImportApp* s_instance = nullptr;
 constexpr int HelpPrintSetup = 0x20000 + 57606;
 constexpr int HelpAbout = 0x20000 + 57664;
 
-struct HelpContextScope {
-    CKestrovaneImportApp& app;
-    int previous;
-    HelpContextScope(CKestrovaneImportApp& a, int context) : app(a), previous(a.helpContext())
-    {
-        app.setHelpContext(context);
-    }
-    ~HelpContextScope() { app.setHelpContext(previous); }
-};
-
 } // namespace
 
 CKestrovaneImportApp::CKestrovaneImportApp(QObject* parent)
@@ -246,13 +236,13 @@ void CKestrovaneImportApp::openRecentFile(int index)
 
 void CKestrovaneImportApp::OnFilePrintSetup()
 {
-    HelpContextScope help(*this, HelpPrintSetup);
+    HelpContext::Scope help(&m_help, HelpPrintSetup);
     m_printEnvironment.printSetup(m_mainFrame.get(), printer());
 }
 
 void CKestrovaneImportApp::OnAppAbout()
 {
-    HelpContextScope help(*this, HelpAbout);
+    HelpContext::Scope help(&m_help, HelpAbout);
     CAboutDlg dialog(m_registry.buildDate(), m_mainFrame.get());
     dialog.exec();
 }

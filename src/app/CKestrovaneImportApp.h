@@ -11,6 +11,7 @@
 #include "form/FieldDefinitions.h"
 #include "print/PrintEnvironment.h"
 #include "settings/CRegeditManagment.h"
+#include "settings/HelpContext.h"
 
 class AppPrompt;
 class CMainFrame;
@@ -56,8 +57,10 @@ public:
     void setRequestedForm(int form) { m_requestedForm = form; }
 
     // The help topic of the dialog that is open.
-    int helpContext() const { return m_helpContext; }
-    void setHelpContext(int context) { m_helpContext = context; }
+    int helpContext() const { return m_help.current(); }
+    void setHelpContext(int context) { m_help.set(context); }
+    // The same, for the views that open dialogs of their own.
+    HelpContext& help() { return m_help; }
 
     CRegeditManagment& registry() { return m_registry; }
     DocManager& docManager() { return m_docManager; }
@@ -104,7 +107,7 @@ private:
     int m_language = 0;
     QString m_programDirectory;
     int m_requestedForm = 0;
-    int m_helpContext = 0;
+    HelpContext m_help;
     CRegeditManagment m_registry;
     FieldDefinitions m_fieldDefinitions;
     PrintEnvironment m_printEnvironment = PrintEnvironment::defaults();

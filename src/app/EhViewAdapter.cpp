@@ -35,6 +35,7 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
     , m_document(document)
     , m_view(new CEinheitspapierView(&document.document(), app.fieldDefinitions(), parent))
 {
+    m_view->setHelpContext(&app.help());
     m_view->setFormSetChooser([&app](QWidget* p) { return app.formSetChooser() ? app.formSetChooser()(p) : -1; });
     new EhPrintController(*m_view, app.printEnvironment());   // printing: its commands join the view's
     QObject::connect(m_view, &CEinheitspapierView::statusChanged, m_view,

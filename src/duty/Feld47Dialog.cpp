@@ -144,12 +144,26 @@ void Feld47Dialog::showValues()
 void Feld47Dialog::accept()
 {
     takeOverBoxes();
+    // Enter takes the dialog without leaving the box being typed in, so its
+    // amount was never normalised nor added up: do it for every line now,
+    // or the total written back would not be the sum of its lines.
+    m_grid.normaliseAmounts();
     finishLines();
-    QDialog::accept();
+    done(Accepted);
+}
+
+void Feld47Dialog::done(int result)
+{
+    // Closing takes the focus from the box that has it; what the model holds
+    // now is final.
+    m_closing = true;
+    QDialog::done(result);
 }
 
 bool Feld47Dialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_closing)
+        return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const int index = m_cells.indexOf(static_cast<QLineEdit*>(watched));
         if (index >= 0) {
@@ -188,7 +202,7 @@ void Feld47Dialog::boxLeft(int row, int column)
 
 void Feld47Dialog::checkPayment(int row)
 {
-    if (!isVisible())
+    if (m_closing || !isVisible())
         return;
     takeOverBoxes();
     if (!m_grid.paymentAccepted(row))

@@ -26,6 +26,7 @@ public:
     QPushButton* defaultsButton() const { return m_defaults; }
 
     void accept() override;
+    void done(int result) override;
 
 protected:
     struct Column {
@@ -64,4 +65,5 @@ private:
     QList<QLineEdit*> m_cells;
     QLineEdit* m_total = nullptr;
     QPushButton* m_defaults = nullptr;
+    bool m_closing = false;
 };

@@ -13,6 +13,7 @@
 #include "form/EhDocumentOperations.h"
 #include "form/EhFieldGeometry.h"
 #include "view/CDlgTexteingabe.h"
+#include "duty/Feld47Box.h"
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhViewPrompt.h"
@@ -181,6 +182,8 @@ bool CEinheitspapierView::goToFormField(int field, int page, int direction)
 
     if (!m_inStampInput && EhDocumentOperations::opensStampInput(page, target))
         runStampInput(target, direction);
+    else if (const std::optional<Feld47Box> box = Feld47Box::openedBy(target, page))
+        runBox47(*box, target);
     return true;
 }
 

@@ -13,6 +13,8 @@
 class CEinheitspapierDoc;
 class CQznEditWindow_EHP;
 class FieldDefinitions;
+class HelpContext;
+struct Feld47Box;
 class EhFocusNavigator;
 class EhViewPrompt;
 class FormPainter;
@@ -134,6 +136,10 @@ public:
     using FormSetChooser = std::function<int(QWidget* parent)>;
     void setFormSetChooser(FormSetChooser chooser);
 
+    // The program's help topic, set while the view's dialogs are open (not
+    // owned; none by default).
+    void setHelpContext(HelpContext* help) { m_help = help; }
+
 signals:
     void statusChanged(const QString& pageText, const QString& modeText);
     void documentChanged();
@@ -163,6 +169,10 @@ private:
     bool insertChoiceAvailable() const;
     void afterStoreChange();
 
+    // CEinheitspapierViewBoxes.cpp: the dialogs that fill a box
+    void runBox47(const Feld47Box& box, int field);
+    bool runBoxPicker();
+
     // CEinheitspapierView.cpp
     EhFocusNavigator navigator() const;
     void layoutView();
@@ -179,6 +189,7 @@ private:
     QHash<int, QAction*> m_actions;
     QList<QAction*> m_actionList;
     QList<QAction*> m_contextList;
+    HelpContext* m_help = nullptr;
     bool m_inStampInput = false;
     bool m_overField = false;
 };

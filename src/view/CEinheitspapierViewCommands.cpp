@@ -12,6 +12,7 @@
 #include "form/EhGoodsPosition.h"
 #include "view/CDlgDeleteEHWarenpositon.h"
 #include "view/CDlgMoveEHWarenpositon.h"
+#include "view/EhBoxPickers.h"
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhPositionChoice.h"
@@ -347,6 +348,8 @@ void CEinheitspapierView::runDeleteGoodsPosition()
 bool CEinheitspapierView::insertChoiceAvailable() const
 {
     const int field = currentField();
+    if (EhBoxPickers::find(currentPage(), field))
+        return true;
     if (currentPage() <= 1)
         return field == EhField::StampA4 || field == EhField::StampC4;
     return field == EhField::Cont::StampA4;
@@ -354,7 +357,7 @@ bool CEinheitspapierView::insertChoiceAvailable() const
 
 void CEinheitspapierView::runInsertChoice()
 {
-    if (!insertChoiceAvailable())
+    if (!insertChoiceAvailable() || runBoxPicker())
         return;
     if (!m_prompt->askYesNo(EhDocumentOperations::MsgInsertDate))
         return;

@@ -209,3 +209,17 @@ TEST(Feld47Dialogs, SummaryDialogChecksStrictlyAndClearsLinesOnOk)
     EXPECT_EQ(model.cell(2, SumCol::Payment), QStringLiteral("C"));
     EXPECT_EQ(model.total(), QStringLiteral("25,00"));
 }
+
+TEST(Feld47Dialogs, EnterInAnAmountBoxStillCountsItsAmount)
+{
+    Feld47Model model;
+    model.setCell(0, Col::Amount, QStringLiteral("1"));
+    CDlgFeld47 dialog(model);
+    showActive(dialog);
+    dialog.cellBox(1, Col::Amount)->setFocus();
+    QTest::keyClicks(dialog.cellBox(1, Col::Amount), QStringLiteral("2,5"));
+    QTest::keyClick(dialog.cellBox(1, Col::Amount), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(model.cell(1, Col::Amount), QStringLiteral("2,50"));
+    EXPECT_EQ(model.total(), QStringLiteral("3,50"));
+}

@@ -23,8 +23,11 @@ bool editable(const CEinheitspapierView& view, int page, int field)
 }
 
 // Presses Tab until the focus is back where it started; the fields passed.
-QList<int> tabRound(CEinheitspapierView& view, CQznEditWindow_EHP* editor)
+// The box 47 dialogs that open on the way are cancelled; dialogs, when given,
+// receives their titles.
+QList<int> tabRound(CEinheitspapierView& view, CQznEditWindow_EHP* editor, QStringList* dialogs = nullptr)
 {
+    const CancelDialogs cancel;
     QList<int> seen;
     const int start = view.currentField();
     for (int i = 0; i < 300; ++i) {
@@ -33,6 +36,8 @@ QList<int> tabRound(CEinheitspapierView& view, CQznEditWindow_EHP* editor)
             break;
         seen << view.currentField();
     }
+    if (dialogs)
+        *dialogs = cancel.titles();
     return seen;
 }
 
@@ -63,7 +68,9 @@ TEST_F(EinheitspapierView, StatusTextFollowsThePage)
 
 TEST_F(EinheitspapierView, TabGoesThroughEveryEditableFieldAndWrapsToTheFirst)
 {
-    const QList<int> firstPage = tabRound(*view, editor());
+    QStringList dialogs;
+    const QList<int> firstPage = tabRound(*view, editor(), &dialogs);
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Feld 47 - Abgabenberechnung")});
     QList<int> expected;
     for (int f = 1; f <= EhFocusNavigator::FirstPageTabEnd; ++f) {
         if (editable(*view, 1, f))
@@ -80,7 +87,8 @@ TEST_F(EinheitspapierView, TabGoesThroughEveryEditableFieldAndWrapsToTheFirst)
 
     key(Qt::Key_Right, Qt::ControlModifier);
     const int start = view->currentField();
-    const QList<int> contPage = tabRound(*view, editor());
+    const QList<int> contPage = tabRound(*view, editor(), &dialogs);
+    EXPECT_EQ(dialogs.size(), 4);  // box 47 of the three positions and the summary
     EXPECT_EQ(view->currentField(), start);
     EXPECT_EQ(view->currentPage(), 2);
     ASSERT_FALSE(contPage.isEmpty());
@@ -163,6 +171,7 @@ protected:
     // box 31.
     QHash<int, QString> fillPage()
     {
+        const CancelDialogs cancel;
         QHash<int, QString> typed;
         const int page = view->currentPage();
         const int start = view->currentField();

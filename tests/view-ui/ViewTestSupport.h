@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +33,30 @@ inline void onNextModal(std::function<void(QWidget*)> act)
     });
     timer->start();
 }
+
+// While it lives, every modal dialog that comes up is cancelled at once (the
+// box 47 dialogs that Tab opens on its way through a sheet); titles() lists
+// the dialogs it cancelled.
+class CancelDialogs
+{
+public:
+    CancelDialogs()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                m_titles << dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        m_timer.start();
+    }
+    const QStringList& titles() const { return m_titles; }
+
+private:
+    QTimer m_timer;
+    QStringList m_titles;
+};
 
 // A new Einheitspapier of form set 0 in a shown and active view, on a fresh
 // settings store.

@@ -1,0 +1,57 @@
+// The dialogs that fill a box of the Einheitspapier instead of the field
+// editor: box 47 (entered by Tab, mouse or any other focus move) and the
+// pickers of "Vor&gaben einfügen...".
+#include "view/CEinheitspapierView.h"
+
+#include "duty/CDlgFeld47.h"
+#include "duty/CDlgFeld47Summe.h"
+#include "duty/Feld47Box.h"
+#include "duty/Feld47Grid.h"
+#include "form/CEinheitspapierDoc.h"
+#include "settings/HelpContext.h"
+#include "view/CQznEditWindow_EHP.h"
+#include "view/EhBoxPickers.h"
+
+void CEinheitspapierView::runBox47(const Feld47Box& box, int field)
+{
+    Feld47Model item;
+    Feld47SummeModel summary;
+    Feld47Grid& grid = box.kind == Feld47Box::Summary ? static_cast<Feld47Grid&>(summary) : item;
+    box.load(grid, m_doc->store());
+
+    // The grid is typed in the dialog; the editor would only cover the box.
+    m_editor->hide();
+    bool accepted = false;
+    {
+        HelpContext::Scope help(m_help, Feld47Dialog::HelpContext);
+        if (box.kind == Feld47Box::Summary)
+            accepted = CDlgFeld47Summe(summary, this).exec() == QDialog::Accepted;
+        else
+            accepted = CDlgFeld47(item, this).exec() == QDialog::Accepted;
+    }
+    if (accepted) {
+        box.store(grid, m_doc->store());
+        markModified();
+        viewport()->update();
+    }
+    m_editor->loadField(field, box.page);
+    m_editor->show();
+    m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+bool CEinheitspapierView::runBoxPicker()
+{
+    const EhBoxPickers::Picker picker = EhBoxPickers::find(currentPage(), currentField());
+    if (!picker)
+        return false;
+    m_editor->commit();
+    const int field = currentField();
+    const int page = currentPage();
+    if (picker({*m_doc, page, field, this})) {
+        m_editor->loadField(field, page);
+        markModified();
+        viewport()->update();
+    }
+    m_editor->setFocus(Qt::OtherFocusReason);
+    return true;
+}

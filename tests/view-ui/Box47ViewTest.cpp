@@ -1,0 +1,155 @@
+// Box 47 and the code choosers from the Einheitspapier view: entering a box
+// 47 by Tab or mouse opens its dialog, OK writes every cell and the total,
+// Cancel leaves the document alone; F2 fills the boxes that take a code.
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ViewTestSupport.h"
+#include "form/EhField.h"
+
+namespace {
+
+class Box47View : public ViewFixture
+{
+protected:
+    // Types into a cell of the open dialog as a keyboard does.
+    static void typeInto(QWidget* dialog, int row, int column, const QString& text)
+    {
+        auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("cell_%1_%2").arg(row).arg(column));
+        ASSERT_TRUE(box);
+        box->setFocus();
+        QTest::keyClicks(box, text);
+    }
+    static void clickButton(QWidget* dialog, const char* name)
+    {
+        auto* button = dialog->findChild<QPushButton*>(QLatin1String(name));
+        ASSERT_TRUE(button) << name;
+        button->click();
+    }
+};
+
+} // namespace
+
+TEST_F(Box47View, TabIntoBox47OfTheFirstPageWritesBackOnOkOnly)
+{
+    doc->store().setText(115 + 5 + 3, 1, QStringLiteral("2"));
+    goTo(EhField::Box46, 1);
+    bool editorHidden = false;
+    onNextModal([&](QWidget* dialog) {
+        editorHidden = !editor()->isVisible();
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Feld 47 - Abgabenberechnung"));
+        typeInto(dialog, 0, 0, QStringLiteral("10100"));
+        typeInto(dialog, 0, 3, QStringLiteral("1.234,5"));
+        typeInto(dialog, 0, 4, QStringLiteral("e"));
+        clickButton(dialog, "ok");
+    });
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(editorHidden);
+    EXPECT_TRUE(editor()->isVisible());
+    EXPECT_EQ(view->currentField(), EhField::Box47);
+    EXPECT_EQ(text(115, 1), QStringLiteral("10100"));
+    EXPECT_EQ(text(115 + 3, 1), QStringLiteral("1234,50"));
+    EXPECT_EQ(text(115 + 4, 1), QStringLiteral("E"));
+    EXPECT_EQ(text(115 + 5 + 3, 1), QStringLiteral("2,00"));
+    EXPECT_EQ(text(EhField::Box47Total, 1), QStringLiteral("1236,50"));
+    EXPECT_TRUE(doc->isModified());
+
+    // Cancel: nothing of what was typed reaches the document.
+    doc->setModified(false);
+    onNextModal([](QWidget* dialog) {
+        typeInto(dialog, 1, 0, QStringLiteral("20000"));
+        typeInto(dialog, 1, 3, QStringLiteral("99"));
+        clickButton(dialog, "cancel");
+    });
+    goTo(EhField::Box47, 1);
+    EXPECT_EQ(text(115 + 5, 1), QString());
+    EXPECT_EQ(text(115 + 5 + 3, 1), QStringLiteral("2,00"));
+    EXPECT_EQ(text(EhField::Box47Total, 1), QStringLiteral("1236,50"));
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(view->currentField(), EhField::Box47);
+}
+
+TEST_F(Box47View, MouseOpensTheBoxesOfAContinuationSheet)
+{
+    doc->setContinuationPageCount(1);
+    view->goToFormField(0, 2);
+    doc->setModified(false);
+
+    onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("47 Abgabenberechnung (Zusammenfassung)"));
+        typeInto(dialog, 0, 0, QStringLiteral("20000"));
+        typeInto(dialog, 0, 1, QStringLiteral("19"));
+        typeInto(dialog, 0, 2, QStringLiteral("B"));
+        typeInto(dialog, 1, 1, QStringLiteral("5"));   // no duty type: cleared on OK
+        clickButton(dialog, "ok");
+    });
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      centreOf(EhField::Cont::Box47Summary, 2));
+    EXPECT_EQ(text(EhField::Cont::summaryCell(0, 0), 2), QStringLiteral("20000"));
+    EXPECT_EQ(text(EhField::Cont::summaryCell(0, 1), 2), QStringLiteral("19,00"));
+    EXPECT_EQ(text(EhField::Cont::summaryCell(1, 1), 2), QString());
+    EXPECT_EQ(text(EhField::Cont::SummaryTotal, 2), QStringLiteral("19,00"));
+    EXPECT_TRUE(doc->isModified());
+
+    onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Feld 47 - Abgabenberechnung"));
+        typeInto(dialog, 6, 3, QStringLiteral("0,4"));
+        clickButton(dialog, "ok");
+    });
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      centreOf(EhField::Cont::Box47Position1 + 1, 2));
+    EXPECT_EQ(text(EhField::Cont::Box47Grids[1] + 5 * 6 + 3, 2), QStringLiteral("0,40"));
+    EXPECT_EQ(text(EhField::Cont::Box47Grids[1] + 35, 2), QStringLiteral("0,40"));
+    EXPECT_EQ(text(EhField::Cont::Box47Grids[0] + 35, 2), QString());
+}
+
+TEST_F(Box47View, F2FillsStateCurrencyAndCountryBoxes)
+{
+    QAction* choice = view->action(CEinheitspapierView::InsertChoice);
+    goTo(EhField::Box17B, 1);
+    EXPECT_TRUE(choice->isEnabled());
+    onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Ländernummer (Inland)"));
+        auto* list = dialog->findChild<QListWidget*>();
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    key(Qt::Key_F2);
+    EXPECT_EQ(text(EhField::Box17B, 1), QStringLiteral("99"));
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("99"));
+    EXPECT_TRUE(doc->isModified());
+
+    goTo(EhField::Box22A, 1);
+    onNextModal([](QWidget* dialog) {
+        auto* filter = dialog->findChild<QLineEdit*>(QStringLiteral("filter"));
+        QTest::keyClicks(filter, QStringLiteral("yen"));
+        QTest::keyClick(filter, Qt::Key_Return);
+    });
+    key(Qt::Key_F2);
+    EXPECT_EQ(text(EhField::Box22A, 1), QStringLiteral("JPY"));
+
+    goTo(EhField::Box16, 1);
+    onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Ursprungsland"));
+        auto* filter = dialog->findChild<QLineEdit*>(QStringLiteral("filter"));
+        QTest::keyClicks(filter, QStringLiteral("sterr"));
+        QTest::keyClick(filter, Qt::Key_Return);
+    });
+    key(Qt::Key_F2);
+    EXPECT_EQ(text(EhField::Box16, 1), QString::fromUtf8("Österreich"));
+
+    // Cancel writes nothing; a continuation sheet's 34 B has the states too.
+    doc->setContinuationPageCount(1);
+    doc->setModified(false);
+    const int box34b = EhField::Cont::FirstBlock + EhField::Cont::BlockFields + EhField::Block::Box34B;
+    goTo(box34b, 2);
+    onNextModal([](QWidget* dialog) { QTest::keyClick(dialog->findChild<QListWidget*>(), Qt::Key_Escape); });
+    key(Qt::Key_F2);
+    EXPECT_EQ(text(box34b, 2), QString());
+    EXPECT_FALSE(doc->isModified());
+
+    goTo(EhField::Box32, 1);
+    EXPECT_FALSE(choice->isEnabled());
+}

@@ -44,7 +44,6 @@ bool CEinheitspapierView::runBoxPicker()
     const EhBoxPickers::Picker picker = EhBoxPickers::find(currentPage(), currentField());
     if (!picker)
         return false;
-    m_editor->commit();
     const int field = currentField();
     const int page = currentPage();
     if (picker({*m_doc, page, field, this})) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/Profile.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgNewEhpapier::CDlgNewEhpapier(QWidget* parent)
     : QDialog(parent)
@@ -26,11 +27,7 @@ CDlgNewEhpapier::CDlgNewEhpapier(QWidget* parent)
         m_group->addButton(radio, i);
         layout->addWidget(radio);
     }
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(box);
+    layout->addWidget(okCancelButtons(this));
 
     setFormSet(Profile::get(Settings::LastEhType));
 }

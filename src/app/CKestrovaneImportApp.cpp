@@ -30,6 +30,7 @@
 #include "app/WidgetPrompt.h"
 #include "masterdata/DefaultTables.h"
 #include "masterdata/TablePath.h"
+#include "print/EhPrintController.h"
 #include "view/CEinheitspapierView.h"
 
 namespace {
@@ -37,7 +38,7 @@ namespace {
 CKestrovaneImportApp* s_instance = nullptr;
 
 // Help topics of the dialogs this object opens.
-constexpr int HelpPrintSetup = 0x20000 + 57606;
+constexpr int HelpPrintSetup = 0x20000 + EhPrintController::PrintSetup;
 constexpr int HelpAbout = 0x20000 + 57664;
 
 } // namespace

@@ -28,7 +28,7 @@
 namespace {
 
 const QString ReadyText = QStringLiteral("Bereit");
-constexpr int PrintSetupCommand = 57606;
+constexpr int PrintSetupCommand = EhPrintController::PrintSetup;
 
 } // namespace
 

@@ -11,6 +11,7 @@
 namespace {
 
 using V = CEinheitspapierView;
+using P = EhPrintController;
 
 // 0 stands for a separator. Ids the view does not (yet) have are skipped,
 // so commands that come later (printing, form defaults) find their place.
@@ -23,9 +24,9 @@ constexpr int ViewCommands[] = {V::ZoomLarger, V::ZoomSmaller};
 constexpr int FormCommands[] = {
     V::FirstPage, V::PreviousPage, V::NextPage, V::LastPage, 0, V::AddPage, V::RemoveLastPage, 0,
     V::MoveGoodsPosition, V::Renumber, 0, V::FormSet0, V::FormSet1, V::FormSet2, V::FormSet3, 0,
-    32807 /* form defaults */, 32791 /* margins */,
+    V::FormDefaults, P::Margins,
 };
-constexpr int FileCommands[] = {57607 /* print */, 57609 /* print preview */, 32901 /* PDF export */};
+constexpr int FileCommands[] = {P::Print, P::PrintPreview, P::ExportPdf};
 constexpr int ToolBarCommands[] = {V::Cut, V::Copy, V::Paste};
 
 } // namespace

@@ -47,7 +47,7 @@ void CEinheitspapierDoc::deleteContents()
 
 bool CEinheitspapierDoc::read(QIODevice& device, QString* error)
 {
-    return EhFormat::read(device, *this, error);
+    return EhFormat::read(device, *this, EhFormat::ReadContext::fromSettings(), error);
 }
 
 bool CEinheitspapierDoc::write(QIODevice& device) const

@@ -95,7 +95,10 @@ public:
     // new-document state and error says why. A refused file (unknown or too
     // old a format) is not a failure: it opens as a new document with
     // loadStatus() set. On success the path is set and, unless the file was
-    // converted from an old version, the document is unmodified.
+    // converted from an old version, the document is unmodified. Old files
+    // are completed with the user's currency symbols of the moment, and the
+    // document starts from the user's new-document defaults before the file
+    // is read, as a newly made one would.
     bool load(const QString& path, QString* error = nullptr);
     bool read(QIODevice& device, QString* error = nullptr);
 

@@ -10,6 +10,7 @@
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhLegacyConversion.h"
 #include "form/FieldBlock.h"
+#include "settings/Profile.h"
 
 namespace EhFormat {
 
@@ -109,8 +110,14 @@ bool isEhMagic(const QByteArray& head)
     return versionOf(head) != Version::Unknown;
 }
 
-bool read(QIODevice& device, CEinheitspapierDoc& doc, QString* error)
+ReadContext ReadContext::fromSettings()
 {
+    return {Profile::get(Settings::WSymbol0), Profile::get(Settings::WSymbol1)};
+}
+
+bool read(QIODevice& device, CEinheitspapierDoc& doc, const ReadContext& context, QString* error)
+{
+    const EhLegacyConversion::Currencies currencies{context.currency0, context.currency1};
     doc.setLoadStatus(0);
     doc.deleteContents();
     doc.setContinuationPageCount(1);
@@ -130,17 +137,17 @@ bool read(QIODevice& device, CEinheitspapierDoc& doc, QString* error)
         doc.setLoadStatus(CEinheitspapierDoc::LoadUnknownFormat);
         return true;
     case Version::V110:
-        ok = EhLegacyConversion::read110(in, doc);
+        ok = EhLegacyConversion::read110(in, doc, currencies);
         break;
     case Version::V120:
     case Version::V141:
-        ok = EhLegacyConversion::read120(in, doc, false, false);
+        ok = EhLegacyConversion::read120(in, doc, currencies, false, false);
         break;
     case Version::V150:
-        ok = EhLegacyConversion::read120(in, doc, true, false);
+        ok = EhLegacyConversion::read120(in, doc, currencies, true, false);
         break;
     case Version::V151:
-        ok = EhLegacyConversion::read120(in, doc, true, true);
+        ok = EhLegacyConversion::read120(in, doc, currencies, true, true);
         break;
     case Version::V200:
     case Version::V210:

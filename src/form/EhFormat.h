@@ -25,10 +25,19 @@ int formSetFromCode(std::uint32_t code);
 // knows, including the refused 1.00 one.
 bool isEhMagic(const QByteArray& head);
 
+// What reading takes from outside the file: the currency symbols that old
+// files' box 42 is completed with.
+struct ReadContext {
+    QString currency0;
+    QString currency1;
+    // The user's "WSymbol0" and "WSymbol1" as they are now.
+    static ReadContext fromSettings();
+};
+
 // Reads a document from the device's current position. Returns false on a
 // damaged file (it ends inside an item, a count it cannot hold, a field block
 // it cannot interpret); the document is then back in its new-document state.
-bool read(QIODevice& device, CEinheitspapierDoc& doc, QString* error = nullptr);
+bool read(QIODevice& device, CEinheitspapierDoc& doc, const ReadContext& context, QString* error = nullptr);
 bool write(QIODevice& device, const CEinheitspapierDoc& doc);
 
 // Messages of the failures above.

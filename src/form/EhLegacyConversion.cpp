@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "settings/Profile.h"
 #include "form/EhField.h"
 #include "form/EhGoodsPosition.h"
 #include "form/Archive.h"
@@ -72,11 +71,6 @@ void convertFirstPage(CEinheitspapierDoc& doc)
     store.setText(EhField::Box44, 1, lines.join(kCrLf));
 }
 
-struct Currencies {
-    QString first;
-    QString second;
-};
-
 void convertContinuationPage(CEinheitspapierDoc& doc, int l, const Currencies& currencies)
 {
     FieldStore& store = doc.store();
@@ -134,7 +128,7 @@ int pagesWithText(const QList<QString>& continuation)
 
 } // namespace
 
-bool read110(ArchiveReader& in, CEinheitspapierDoc& doc)
+bool read110(ArchiveReader& in, CEinheitspapierDoc& doc, const Currencies& currencies)
 {
     const std::uint16_t inputTax = in.u16();
     doc.legacy().word = in.u16();
@@ -151,11 +145,12 @@ bool read110(ArchiveReader& in, CEinheitspapierDoc& doc)
     legacy.continuation = all.mid(firstCount);
     legacy.continuation.resize(std::max<qsizetype>(legacy.continuation.size(), ContinuationEntries));
     all.clear();
-    convert(doc, std::min(pagesWithText(legacy.continuation), 0xFE));
+    convert(doc, std::min(pagesWithText(legacy.continuation), 0xFE), currencies);
     return true;
 }
 
-bool read120(ArchiveReader& in, CEinheitspapierDoc& doc, bool withCode, bool withIntegers)
+bool read120(ArchiveReader& in, CEinheitspapierDoc& doc, const Currencies& currencies, bool withCode,
+             bool withIntegers)
 {
     CEinheitspapierDoc::LegacyValues& legacy = doc.legacy();
     legacy.word = in.u16();
@@ -179,15 +174,14 @@ bool read120(ArchiveReader& in, CEinheitspapierDoc& doc, bool withCode, bool wit
     // The arrays, not the header, decide how many pages there are: a header
     // promising more pages than the file holds must not invent empty ones.
     const int held = int((legacy.continuation.size() + ContinuationEntries - 1) / ContinuationEntries);
-    convert(doc, std::clamp(std::min(pages, held), 1, 0xFE));
+    convert(doc, std::clamp(std::min(pages, held), 1, 0xFE), currencies);
     return true;
 }
 
-void convert(CEinheitspapierDoc& doc, int continuationPages)
+void convert(CEinheitspapierDoc& doc, int continuationPages, const Currencies& currencies)
 {
     doc.setContinuationPageCount(continuationPages);
     convertFirstPage(doc);
-    const Currencies currencies{Profile::get(Settings::WSymbol0), Profile::get(Settings::WSymbol1)};
     for (int l = 0; l < continuationPages; ++l)
         convertContinuationPage(doc, l, currencies);
     doc.legacy().clear();

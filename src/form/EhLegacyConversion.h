@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class ArchiveReader;
 class CEinheitspapierDoc;
 
@@ -24,19 +26,28 @@ class CEinheitspapierDoc;
 //   line each, skipping empty lines.
 namespace EhLegacyConversion {
 
+// The two currency symbols an old file's box 42 is completed with: the
+// user's "WSymbol0" and "WSymbol1" at the time the file is read. The caller
+// passes them, so reading depends on nothing but the file and its arguments.
+struct Currencies {
+    QString first;
+    QString second;
+};
+
 constexpr int FirstPageEntries = 127;
 constexpr int ContinuationEntries = 193;
 
 // The layouts after the magic. Both return false when the data ends inside
 // an item; the document is then in an undefined state for the caller to
 // reset.
-bool read110(ArchiveReader& in, CEinheitspapierDoc& doc);
+bool read110(ArchiveReader& in, CEinheitspapierDoc& doc, const Currencies& currencies);
 // 1.20 and 1.41; withCode for 1.50 (form-set code), withIntegers for 1.51
 // (byte list before the code).
-bool read120(ArchiveReader& in, CEinheitspapierDoc& doc, bool withCode, bool withIntegers);
+bool read120(ArchiveReader& in, CEinheitspapierDoc& doc, const Currencies& currencies, bool withCode,
+             bool withIntegers);
 
 // Moves the legacy arrays of the document into its field store, then empties
 // them and marks the document modified.
-void convert(CEinheitspapierDoc& doc, int continuationPages);
+void convert(CEinheitspapierDoc& doc, int continuationPages, const Currencies& currencies);
 
 } // namespace EhLegacyConversion

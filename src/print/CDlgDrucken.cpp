@@ -1,4 +1,5 @@
 #include "print/CDlgDrucken.h"
+#include "settings/OkCancelButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -70,14 +70,9 @@ CDlgDrucken::CDlgDrucken(const QPrinter& printer, QWidget* parent)
     form->addRow(QStringLiteral("&Anzahl Exemplare:"), m_copiesEdit);
     form->addRow(QString(), m_reuseBox);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
+    QDialogButtonBox* buttons = okCancelButtons(this);
     m_setup = buttons->addButton(QStringLiteral("Druckerauswahl"), QDialogButtonBox::ActionRole);
     m_setup->setObjectName(QStringLiteral("printerSetup"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgDrucken::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_setup, &QPushButton::clicked, this, [this] {
         m_setupRequested = true;
         reject();
@@ -118,9 +113,7 @@ void CDlgDrucken::accept()
 {
     const std::optional<int> copies = PrintDialogModel::parseCopies(m_copiesEdit->text());
     if (!copies) {
-        QMessageBox::warning(this, windowTitle(), PrintDialogModel::copiesRangeMessage());
-        m_copiesEdit->setFocus();
-        m_copiesEdit->selectAll();
+        refuseEntry(this, m_copiesEdit, PrintDialogModel::copiesRangeMessage());
         return;
     }
     m_copies = *copies;

@@ -2,12 +2,12 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "print/PrinterFontSizes.h"
+#include "settings/OkCancelButtons.h"
 
 namespace {
 
@@ -37,12 +37,7 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Einheitspapier:"), m_eh);
     form->addRow(QStringLiteral("&D.V.1:"), m_dv1);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPrinterFontSize::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -58,9 +53,7 @@ void CDlgPrinterFontSize::accept()
         typed.remove(box->suffix());
         const std::optional<int> v = PrinterFontSizes::parse(typed);
         if (!v) {
-            QMessageBox::warning(this, windowTitle(), PrinterFontSizes::rangeMessage());
-            box->setFocus();
-            box->selectAll();
+            refuseEntry(this, box, PrinterFontSizes::rangeMessage());
             return;
         }
         (box == m_eh) ? values.setEinheitspapier(*v) : values.setDv1(*v);

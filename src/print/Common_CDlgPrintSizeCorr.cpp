@@ -4,11 +4,11 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "settings/Profile.h"
+#include "settings/OkCancelButtons.h"
 
 Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(QWidget* parent)
     : QDialog(parent)
@@ -31,11 +31,7 @@ Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(QWidget* parent)
     form->addRow(vLabel, m_vertical);
     form->addRow(hLabel, m_horizontal);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(t.ok, QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(t.cancel, QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &Common_CDlgPrintSizeCorr::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, nullptr, t.ok, t.cancel);
 
     auto* layout = new QVBoxLayout(this);
     auto* warning = new QLabel(t.warning, this);
@@ -54,9 +50,7 @@ void Common_CDlgPrintSizeCorr::accept()
     for (QLineEdit* edit : {m_vertical, m_horizontal}) {
         const std::optional<int> v = PrintSizeCorrection::parse(edit->text());
         if (!v) {
-            QMessageBox::warning(this, windowTitle(), PrintSizeCorrection::rangeMessage(m_language));
-            edit->setFocus();
-            edit->selectAll();
+            refuseEntry(this, edit, PrintSizeCorrection::rangeMessage(m_language));
             return;
         }
         (edit == m_vertical) ? values.setVertical(*v) : values.setHorizontal(*v);

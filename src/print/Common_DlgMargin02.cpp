@@ -8,6 +8,7 @@
 
 #include "settings/Profile.h"
 #include "print/Common_DlgMargin02_Page.h"
+#include "settings/OkCancelButtons.h"
 
 Common_DlgMargin02::Common_DlgMargin02(const MarginSheetModel& values, QWidget* parent)
     : QDialog(parent)
@@ -16,12 +17,7 @@ Common_DlgMargin02::Common_DlgMargin02(const MarginSheetModel& values, QWidget* 
     setWindowTitle(m_values.caption());
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("pages"));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &Common_DlgMargin02::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "view/OkCancelButtons.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgDeleteEHWarenpositon::CDlgDeleteEHWarenpositon(const QStringList& entries, int index, QWidget* parent)
     : QDialog(parent)

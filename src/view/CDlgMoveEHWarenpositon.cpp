@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "view/OkCancelButtons.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgMoveEHWarenpositon::CDlgMoveEHWarenpositon(const QStringList& entries, int source, int target, QWidget* parent)
     : QDialog(parent)

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "view/EditorText.h"
-#include "view/OkCancelButtons.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgTexteingabe::CDlgTexteingabe(const QString& text, QWidget* parent) : QDialog(parent)
 {

@@ -88,6 +88,9 @@ public:
         MoveGoodsPosition = 32874,
         DeleteGoodsPosition = 32876,
         RemoveLastPage = 32878,
+        // Carried out by the form defaults dialog, which joins the view
+        // through addCommandAction().
+        FormDefaults = 32807,
     };
 
     // The settings section of this view.

@@ -3,8 +3,7 @@
 
 #include <QFile>
 
-#include <vector>
-
+#include "dv1/DocumentFileType.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFormat.h"
 #include "form/FieldStoreJson.h"
@@ -49,24 +48,13 @@ bool convertEinheitspapier(const QString& in, const QString& out, QString* error
     return doc.save(out, error);
 }
 
-const std::vector<DocumentKind>& kinds()
-{
-    static const std::vector<DocumentKind> table = {
-        {EhFormat::isEhMagic, dumpEinheitspapier, convertEinheitspapier},
-        dv1DocumentKind(),
-    };
-    return table;
-}
-
 } // namespace
 
-const DocumentKind& documentKindFor(const QByteArray& head)
+const DocumentKind& documentKindFor(const QByteArray& head, const QString& path)
 {
-    for (const DocumentKind& kind : kinds()) {
-        if (kind.matches(head))
-            return kind;
-    }
-    return kinds().front();
+    static const DocumentKind einheitspapier{dumpEinheitspapier, convertEinheitspapier};
+    static const DocumentKind dv1 = dv1DocumentKind();
+    return DocumentFileType::fromHead(head, path) == DocumentFileType::Type::Dv1 ? dv1 : einheitspapier;
 }
 
 bool readHead(const QString& path, QByteArray* head, QString* error)

@@ -5,14 +5,12 @@
 
 #include <functional>
 
-// The document types the tool reads, told apart by the first bytes of a
-// file. dump and convert go through this table, so a further document type
-// needs one entry in DocumentKinds.cpp and nothing else.
+// The document types the tool reads, told apart as the desktop program
+// tells them (DocumentFileType: the first bytes, else the extension). dump
+// and convert go through this table.
 namespace cli {
 
 struct DocumentKind {
-    // Whether the first (up to 15) bytes of a file belong to this type.
-    std::function<bool(const QByteArray& head)> matches;
     // Reads the file and builds its JSON. Returns false with error set when
     // the file cannot be opened or is damaged; a refused file is read as a
     // document and its message goes to warning.
@@ -23,9 +21,9 @@ struct DocumentKind {
     std::function<bool(const QString& in, const QString& out, QString* error)> convert;
 };
 
-// The type of a file by its first bytes; the Einheitspapier when nothing
-// else claims them (it reports unknown formats itself).
-const DocumentKind& documentKindFor(const QByteArray& head);
+// The type of a file by its first bytes, or by its extension when they
+// name neither type (each type reports a format it does not know itself).
+const DocumentKind& documentKindFor(const QByteArray& head, const QString& path);
 
 // Up to the first 15 bytes of a file; false with error set when it cannot
 // be opened.

@@ -11,11 +11,6 @@ namespace cli {
 
 namespace {
 
-bool isDv1Magic(const QByteArray& head)
-{
-    return head.startsWith(DV1File::MagicPrefix);
-}
-
 // The magic as the file holds it: the D.V.1's is one byte longer than the
 // head the dispatch looks at.
 QString fullMagic(const QString& path)
@@ -72,7 +67,7 @@ bool convertDv1(const QString& in, const QString& out, QString* error)
 
 DocumentKind dv1DocumentKind()
 {
-    return {isDv1Magic, dumpDv1, convertDv1};
+    return {dumpDv1, convertDv1};
 }
 
 int newDv1Document(const QStringList& args, Io& io)

@@ -19,7 +19,7 @@ int convert(const QStringList& args, cli::Io& io)
         io.err << error << '\n';
         return 1;
     }
-    if (!cli::documentKindFor(head).convert(args.at(0), args.at(1), &error)) {
+    if (!cli::documentKindFor(head, args.at(0)).convert(args.at(0), args.at(1), &error)) {
         io.err << args.at(0) << ": " << error << '\n';
         return 1;
     }

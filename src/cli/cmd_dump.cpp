@@ -21,7 +21,7 @@ int dump(const QStringList& args, cli::Io& io)
     }
     QByteArray json;
     QString warning;
-    if (!cli::documentKindFor(head).dump(path, head, &json, &warning, &error)) {
+    if (!cli::documentKindFor(head, path).dump(path, head, &json, &warning, &error)) {
         io.err << path << ": " << error << '\n';
         return 1;
     }

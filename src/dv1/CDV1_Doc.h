@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "dv1/DV1Field.h"
 #include "form/FieldStore.h"
 
 // One customs value declaration D.V.1: a first page of 12 fields and one or
@@ -27,7 +28,10 @@ public:
     static constexpr std::uint8_t SizeIndex = 3;
     // Continuation fields that hold words (names, descriptions, signature)
     // rather than amounts; every other continuation field is right-aligned.
-    static constexpr std::array<int, 12> LeftAlignedContinuationFields{0, 3, 5, 16, 18, 20, 22, 28, 49, 50, 51, 52};
+    static constexpr std::array<int, 12> LeftAlignedContinuationFields{
+        Dv1Field::Item1,         Dv1Field::PriceRate,     Dv1Field::IndirectRate,     Dv1Field::DeliveryPlace,
+        Dv1Field::TransportNote, Dv1Field::LoadingNote,   Dv1Field::InsuranceNote,    Dv1Field::Item2,
+        Dv1Field::ForeignReference, Dv1Field::ForeignAmount, Dv1Field::ForeignRate, Dv1Field::Remarks};
 
     // Message numbers the view shows after opening; 0 is a clean load.
     enum LoadStatus { LoadOk = 0, UnknownFormat = 18, OlderVersion = 19, NewerVersion = 20 };

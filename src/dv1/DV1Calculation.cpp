@@ -3,39 +3,53 @@
 #include "settings/Profile.h"
 #include "dv1/CDV1_Doc.h"
 #include "dv1/DV1Amount.h"
+#include "dv1/DV1Field.h"
 
 #include <array>
 #include <span>
 
 namespace {
 
+namespace F = Dv1Field;
+
 // Continuation fields of the calculation. Each column of the page has its
 // price, an addition to the price, additions and deductions, and four totals.
-constexpr int PriceField = 4;
-constexpr int PriceField11a = 2;
-constexpr int PriceAddition = 6;
-constexpr int SecondPriceField = 30;
-constexpr int SecondPriceField11a = 29;
-constexpr int SecondPriceAddition = 31;
+constexpr int PriceField = F::NationalPrice1;
+constexpr int PriceField11a = F::InvoicePrice1;
+constexpr int PriceAddition = F::IndirectPayments1;
+constexpr int SecondPriceField = F::NationalPrice2;
+constexpr int SecondPriceField11a = F::InvoicePrice2;
+constexpr int SecondPriceAddition = F::IndirectPayments2;
 
-constexpr std::array kFirstAdditions{7, 8, 9, 10, 11, 12, 13, 14, 15, 19, 21, 23};
-constexpr std::array kFirstDeductions{24, 25, 26, 27};
-constexpr std::array kSecondAdditions{32, 33, 34, 35, 36, 37, 38, 39, 40, 42, 43, 44};
-constexpr std::array kSecondDeductions{45, 46, 47, 48};
+// The delivery line of box 17 holds no amount of its own: its parts (a) to
+// (c) are the additions.
+constexpr std::array kFirstAdditions{F::Commissions1, F::Brokerage1, F::Containers1, F::Materials1,
+                                     F::Tools1,       F::Consumed1,  F::Engineering1, F::Royalties1,
+                                     F::Proceeds1,    F::Transport1, F::Loading1,     F::Insurance1};
+constexpr std::array kFirstDeductions{F::PostArrival1, F::Assembly1, F::OtherCharges1, F::Duties1};
+constexpr std::array kSecondAdditions{F::Commissions2, F::Brokerage2, F::Containers2, F::Materials2,
+                                      F::Tools2,       F::Consumed2,  F::Engineering2, F::Royalties2,
+                                      F::Proceeds2,    F::Transport2, F::Loading2,     F::Insurance2};
+constexpr std::array kSecondDeductions{F::PostArrival2, F::Assembly2, F::OtherCharges2, F::Duties2};
 
-constexpr int FirstPriceTotal = 53;
-constexpr int FirstAdditionsTotal = 54;
-constexpr int FirstDeductionsTotal = 55;
-constexpr int FirstResult = 56;
-constexpr int SecondPriceTotal = 57;
-constexpr int SecondAdditionsTotal = 58;
-constexpr int SecondDeductionsTotal = 59;
-constexpr int SecondResult = 60;
+constexpr int FirstPriceTotal = F::TotalA1;
+constexpr int FirstAdditionsTotal = F::TotalB1;
+constexpr int FirstDeductionsTotal = F::TotalC1;
+constexpr int FirstResult = F::DeclaredValue1;
+constexpr int SecondPriceTotal = F::TotalA2;
+constexpr int SecondAdditionsTotal = F::TotalB2;
+constexpr int SecondDeductionsTotal = F::TotalC2;
+constexpr int SecondResult = F::DeclaredValue2;
 
-// Amount fields that are rewritten in one notation besides the two prices.
+// Amount fields that are rewritten in one notation besides the two prices:
+// the price additions, the additions and the deductions of both columns.
 constexpr std::array kRewrittenFields{
-    6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 19, 21, 23, 24, 25, 26, 27, 31, 32,
-    33, 34, 35, 36, 37, 38, 39, 40, 42, 43, 44, 45, 46, 47, 48};
+    F::IndirectPayments1, F::Commissions1, F::Brokerage1, F::Containers1,  F::Materials1,   F::Tools1,
+    F::Consumed1,         F::Engineering1, F::Royalties1, F::Proceeds1,    F::Transport1,   F::Loading1,
+    F::Insurance1,        F::PostArrival1, F::Assembly1,  F::OtherCharges1, F::Duties1,     F::IndirectPayments2,
+    F::Commissions2,      F::Brokerage2,   F::Containers2, F::Materials2,   F::Tools2,      F::Consumed2,
+    F::Engineering2,      F::Royalties2,   F::Proceeds2,  F::Transport2,   F::Loading2,     F::Insurance2,
+    F::PostArrival2,      F::Assembly2,    F::OtherCharges2, F::Duties2};
 
 bool flag11a()
 {

@@ -9,11 +9,11 @@
 #include "view/EhBox44Text.h"
 #include "view/EhFormCaptions.h"
 #include "view/EhFormLines.h"
+#include "view/FormDrawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include <cmath>
 
 using EhFieldFlags::PageKind;
 
@@ -22,10 +22,8 @@ namespace {
 const QColor Green(0, 128, 0);
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
-const QColor Grey(128, 128, 128);
 
-constexpr int SheetWidth = 2050;    // the picture ends 205 mm right ...
-constexpr int SheetHeight = 2980;   // ... and 298 mm down
+using FormDrawing::SheetHeight;
 constexpr int ThinPen = 1;
 constexpr int ThickPen = 4;
 
@@ -82,19 +80,12 @@ FormPainter::FormPainter(const EhPaintOptions& options)
 
 QColor FormPainter::windowsColor(int value)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return FormDrawing::windowsColor(value);
 }
 
 QPen FormPainter::pen(const QPainter& painter, const QColor& color, int width, Qt::PenStyle style) const
 {
-    // A line never gets thinner than one device pixel, however small the
-    // picture: the form must stay readable at every zoom.
-    const double perUnit = std::abs(painter.deviceTransform().m11());
-    double w = width;
-    if (perUnit > 0 && w * perUnit < 1.0)
-        w = 1.0 / perUnit;
-    QPen p(color, w, style, Qt::FlatCap, Qt::MiterJoin);
-    return p;
+    return FormDrawing::pen(painter, color, width, style);
 }
 
 QRect FormPainter::textRect(PageKind kind, int field) const
@@ -115,17 +106,7 @@ void FormPainter::paintPage(QPainter& painter, const EhFormPage& page) const
 
 void FormPainter::paintGreyAreas(QPainter& painter) const
 {
-    const QRect area = m_options.area;
-    if (area.isEmpty())
-        return;
-    const int right = area.left() + area.width();
-    const int bottom = area.top() + area.height();
-    const int sheetRight = scaled(SheetWidth);
-    const int sheetBottom = scaled(SheetHeight);
-    if (right > sheetRight)
-        painter.fillRect(QRect(sheetRight, area.top(), right - sheetRight, area.height()), Grey);
-    if (bottom > sheetBottom)
-        painter.fillRect(QRect(area.left(), sheetBottom, area.width(), bottom - sheetBottom), Grey);
+    FormDrawing::paintGreyAreas(painter, m_options.area, m_options.zoom);
 }
 
 void FormPainter::paintForm(QPainter& painter, const EhFormPage& page) const
@@ -291,17 +272,7 @@ void FormPainter::paintFieldTexts(QPainter& painter, const EhFormPage& page) con
 
 void FormPainter::paintFieldOutlines(QPainter& painter, PageKind kind) const
 {
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    const QPen outline = pen(painter, QColor(200, 0, 160), ThinPen);
-    const int numberHeight = std::max(1, 2 * m_options.zoom);
-    const QFont numberFont = FieldFontSet::cellHeightFont(numberHeight, 400);
-    painter.setPen(outline);
-    for (int i = 0; i < EhFieldGeometry::rowCount(kind); ++i) {
-        const EhRect r = EhFieldGeometry::screenRect(kind, i).scaled(m_options.zoom);
-        painter.drawRect(QRectF(r.left, r.top, r.width(), r.height()));
-        FieldFontSet::drawOnCellBottom(painter, QPointF(r.left + 3, r.top + numberHeight), numberFont,
-                                       QString::number(i));
-    }
-    painter.restore();
+    FormDrawing::paintFieldOutlines(painter, m_options.zoom, EhFieldGeometry::rowCount(kind), [&](int i) {
+        return EhFieldGeometry::screenRect(kind, i).scaled(m_options.zoom);
+    });
 }

@@ -175,3 +175,64 @@ TEST(DV1Cli, DumpAndConvertOldVersions)
     EXPECT_TRUE(QString::fromUtf8(dumped.err).contains(QStringLiteral("älteren Version")));
     EXPECT_NE(runCli({QStringLiteral("convert"), dir.file("alt2.fdv"), dir.file("x.fdv")}).exitCode, 0);
 }
+
+TEST(DV1Cli, AFileGoesByItsMagicAndByItsExtensionWhenTheMagicNamesNeither)
+{
+    TempDir dir;
+    // An empty .fdv is a new, empty D.V.1 of two pages, without a message.
+    const QString empty = dir.file("leer.fdv");
+    writeFile(empty, QByteArray());
+    QJsonObject json = dumpJson(empty);
+    EXPECT_EQ(json.value("type").toString(), QStringLiteral("D.V.1"));
+    EXPECT_EQ(json.value("loadStatus").toInt(), 0);
+    EXPECT_EQ(json.value("pageCount").toInt(), 2);
+
+    // Foreign bytes in an .fdv: a D.V.1 that reports an unknown format, and
+    // is not converted.
+    const QString foreign = dir.file("fremd.FDV");
+    writeFile(foreign, "Dies ist eine Textdatei und kein Formular.");
+    testsupport::ProcessResult r = runCli({QStringLiteral("dump"), foreign});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(r.out).object().value("loadStatus").toInt(), 18);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("kein bekanntes Dokumentformat")));
+    r = runCli({QStringLiteral("convert"), foreign, dir.file("aus.fdv")});
+    EXPECT_EQ(r.exitCode, 1);
+
+    // A D.V.1 under a foreign name is still a D.V.1.
+    const QString misnamed = dir.file("erklaerung.aef");
+    writeFile(misnamed, handWritten());
+    EXPECT_EQ(dumpJson(misnamed).value("type").toString(), QStringLiteral("D.V.1"));
+}
+
+TEST(DV1Cli, RenderDrawsEverySheetSideAndTheDocumentsPages)
+{
+    TempDir dir;
+    for (const char* kind : {"first", "even", "odd"}) {
+        const QString png = dir.file(QStringLiteral("%1.png").arg(QLatin1String(kind)));
+        const testsupport::ProcessResult r =
+            runCli({QStringLiteral("render"), QStringLiteral("--blank"), QStringLiteral("--dv1"), QStringLiteral("--page-kind"),
+                    QLatin1String(kind), QStringLiteral("--outline-fields"), QStringLiteral("--zoom"), QStringLiteral("10"),
+                    QStringLiteral("-o"), png});
+        ASSERT_EQ(r.exitCode, 0) << kind << r.err.constData();
+        EXPECT_TRUE(readFile(png).startsWith("\x89PNG")) << kind;
+    }
+    const QString in = dir.file("hand.fdv");
+    writeFile(in, handWritten());
+    const QString pdf = dir.file("seite3.pdf");
+    testsupport::ProcessResult r =
+        runCli({QStringLiteral("render"), in, QStringLiteral("--page"), QStringLiteral("3"), QStringLiteral("-o"), pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+
+    // No fourth page, no such sheet side, and a refused file draws nothing.
+    r = runCli({QStringLiteral("render"), in, QStringLiteral("--page"), QStringLiteral("4"), QStringLiteral("-o"), pdf});
+    EXPECT_EQ(r.exitCode, 2);
+    r = runCli({QStringLiteral("render"), QStringLiteral("--blank"), QStringLiteral("--dv1"), QStringLiteral("--page-kind"),
+                QStringLiteral("continuation"), QStringLiteral("-o"), pdf});
+    EXPECT_EQ(r.exitCode, 2);
+    const QString newer = dir.file("neuer.fdv");
+    writeFile(newer, "QZN-DV1Form@3.10 und mehr");
+    r = runCli({QStringLiteral("render"), newer, QStringLiteral("-o"), dir.file("neuer.pdf")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("neueren Version")));
+}

@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <QTextStream>
 
 #include "cli/CliCommand.h"
@@ -8,9 +7,9 @@
 #include "dv1/CDV1_Doc.h"
 #include "dv1/DV1Calculation.h"
 #include "dv1/DV1File.h"
+#include "dv1/DocumentFileType.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhField.h"
-#include "form/EhFormat.h"
 #include "settings/StringTable.h"
 
 namespace {
@@ -80,11 +79,7 @@ int calcEinheitspapier(const QString& inPath, const QString& outPath, cli::Io& i
 // The D.V.1 by its magic; a file of neither magic by its extension.
 bool isDv1File(const QString& path, const QByteArray& head)
 {
-    if (cli::dv1DocumentKind().matches(head))
-        return true;
-    if (EhFormat::isEhMagic(head))
-        return false;
-    return QFileInfo(path).suffix().compare(QLatin1String("fdv"), Qt::CaseInsensitive) == 0;
+    return DocumentFileType::fromHead(head, path) == DocumentFileType::Type::Dv1;
 }
 
 // The calculation of a document, in place or into the file named by -o:

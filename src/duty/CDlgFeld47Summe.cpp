@@ -11,9 +11,9 @@ CDlgFeld47Summe::CDlgFeld47Summe(Feld47SummeModel& model, QWidget* parent)
 {
     build(QStringLiteral("47 Abgabenberechnung (Zusammenfassung)"),
           {
-              {QStringLiteral("Art"), Qt::AlignLeft, QStringLiteral("Abgabenart eintragen (siehe Codeliste mit F2)"), 6},
+              {QStringLiteral("Art"), Qt::AlignLeft, QStringLiteral("Abgabenart eintragen (siehe Codeliste mit F2)"), 7},
               {QStringLiteral("Betrag"), Qt::AlignRight, QStringLiteral("Abgabenbetrag eintragen"), 12},
-              {QStringLiteral("ZA"), Qt::AlignLeft, QString(), 2},
+              {QStringLiteral("ZA"), Qt::AlignLeft, QString(), 3},
           },
           QStringLiteral("GS:"), QString());
 }

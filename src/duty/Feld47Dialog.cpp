@@ -1,5 +1,7 @@
 #include "duty/Feld47Dialog.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,10 +53,16 @@ void Feld47Dialog::build(const QString& caption, const QList<Column>& columns, c
     auto* cells = new QGridLayout;
     cells->setHorizontalSpacing(4);
     cells->setVerticalSpacing(2);
+    // Each column as wide as its heading or its widest entry, whichever is
+    // more, so the headings stand over their boxes.
     const int charWidth = fontMetrics().averageCharWidth();
+    QList<int> widths;
     for (int c = 0; c < columns.size(); ++c) {
         auto* heading = new QLabel(columns[c].heading, this);
         heading->setAlignment(columns[c].alignment | Qt::AlignBottom);
+        widths << std::max(charWidth * columns[c].widthInChars + 16,
+                           heading->fontMetrics().horizontalAdvance(columns[c].heading) + 8);
+        heading->setFixedWidth(widths.last());
         cells->addWidget(heading, 0, c);
     }
     for (int r = 0; r < Feld47Grid::Rows; ++r) {
@@ -63,7 +71,7 @@ void Feld47Dialog::build(const QString& caption, const QList<Column>& columns, c
             box->setObjectName(QStringLiteral("cell_%1_%2").arg(r).arg(c));
             box->setAlignment(columns[c].alignment | Qt::AlignVCenter);
             box->setToolTip(columns[c].toolTip);
-            box->setMinimumWidth(charWidth * columns[c].widthInChars + 12);
+            box->setFixedWidth(widths[c]);
             if (c == layout.payment)
                 box->setValidator(new CapitalsValidator(box));
             box->installEventFilter(this);
@@ -105,6 +113,7 @@ void Feld47Dialog::build(const QString& caption, const QList<Column>& columns, c
     buttons->addStretch(1);
 
     auto* outer = new QHBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
     outer->addLayout(cells, 1);
     outer->addLayout(buttons);
 

@@ -5,29 +5,34 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "settings/OkCancelButtons.h"
+
 namespace ChooserButtons {
 
 QDialogButtonBox* make(QDialog* dialog, const QString& cancelText, const QString& helpText, QPushButton** take)
 {
-    auto* buttons = new QDialogButtonBox(dialog);
-    QPushButton* ok = buttons->addButton(QStringLiteral("Übernehmen"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("take"));
+    QPushButton* ok = nullptr;
+    QDialogButtonBox* buttons = okCancelButtons(dialog, &ok, QStringLiteral("Übernehmen"), cancelText);
     ok->setToolTip(QStringLiteral("Dialog beenden und alle Daten sichern"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(cancelText, QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setToolTip(QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
-    if (!helpText.isEmpty()) {
-        QPushButton* help = buttons->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
-        help->setObjectName(QStringLiteral("help"));
-        help->setToolTip(QStringLiteral("Aufruf der On-Line Hilfe"));
-        QObject::connect(help, &QPushButton::clicked, dialog, [dialog, helpText] { showHelp(dialog, helpText); });
+    for (QAbstractButton* b : buttons->buttons()) {
+        if (buttons->buttonRole(b) == QDialogButtonBox::RejectRole)
+            b->setToolTip(QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
     }
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    if (!helpText.isEmpty())
+        addHelpButton(buttons, dialog, helpText);
     if (take)
         *take = ok;
     return buttons;
+}
+
+QPushButton* addHelpButton(QDialogButtonBox* buttons, QDialog* dialog, const QString& helpText)
+{
+    QPushButton* help = buttons->addButton(QStringLiteral("Hilfe"), QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("help"));
+    help->setToolTip(QStringLiteral("Aufruf der On-Line Hilfe"));
+    QObject::connect(help, &QPushButton::clicked, dialog, [dialog, helpText] { showHelp(dialog, helpText); });
+    return help;
 }
 
 void showHelp(QDialog* dialog, const QString& helpText)

@@ -9,11 +9,14 @@ class QPushButton;
 // The buttons the choosers and the box 47 dialogs share, with their tooltips.
 namespace ChooserButtons {
 
-// "Übernehmen" (the default button, accepting), a cancel button with the
-// given text ("Abbrechen" or "Abbruch"), and "Hilfe" when helpText is not
-// empty (it shows that text). take receives "Übernehmen".
+// "Übernehmen" (the default button, accepting; named "ok"), a cancel button
+// with the given text ("Abbrechen" or "Abbruch"), and "Hilfe" when helpText
+// is not empty (it shows that text). take receives "Übernehmen".
 QDialogButtonBox* make(QDialog* dialog, const QString& cancelText, const QString& helpText,
                        QPushButton** take = nullptr);
+
+// Adds "Hilfe" with its tooltip to a dialog's buttons; it shows helpText.
+QPushButton* addHelpButton(QDialogButtonBox* buttons, QDialog* dialog, const QString& helpText);
 
 // Shows a dialog's help text in a message box titled "Hilfe".
 void showHelp(QDialog* dialog, const QString& helpText);

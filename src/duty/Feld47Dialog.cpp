@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,11 +10,11 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QValidator>
-#include <QVBoxLayout>
 
 #include "duty/CDlgZollArten.h"
 #include "duty/ChooserButtons.h"
 #include "duty/Feld47Grid.h"
+#include "settings/OkCancelButtons.h"
 
 namespace {
 
@@ -90,32 +91,26 @@ void Feld47Dialog::build(const QString& caption, const QList<Column>& columns, c
     cells->addWidget(label, Feld47Grid::Rows + 1, 0, 1, layout.amount);
     cells->addWidget(m_total, Feld47Grid::Rows + 1, layout.amount);
 
-    const auto button = [this](const QString& text, const char* name, const QString& tip) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setToolTip(tip);
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton* ok = button(QStringLiteral("OK"), "ok",
-                             QStringLiteral("Daten in Dokument übernehmen und den Dialog beenden"));
+    QPushButton* ok = nullptr;
+    QDialogButtonBox* buttons = okCancelButtons(this, &ok, QStringLiteral("OK"), QStringLiteral("Abbruch"));
+    buttons->setOrientation(Qt::Vertical);
+    ok->setToolTip(QStringLiteral("Daten in Dokument übernehmen und den Dialog beenden"));
     ok->setDefault(true);
-    QPushButton* cancel = button(QStringLiteral("Abbruch"), "cancel", QStringLiteral("Dialog abbrechen"));
-    QPushButton* help = button(QStringLiteral("Hilfe"), "help", QStringLiteral("Aufruf der On-Line Hilfe"));
-    m_defaults = button(QStringLiteral("&Vorgaben"), "defaults", QStringLiteral("Dialog für Abgabenarten öffnen"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ChooserButtons::showHelp(this, QString::fromUtf8(kHelp)); });
+    buttons->findChild<QPushButton*>(QStringLiteral("cancel"))->setToolTip(QStringLiteral("Dialog abbrechen"));
+    ChooserButtons::addHelpButton(buttons, this, QString::fromUtf8(kHelp));
+    m_defaults = buttons->addButton(QStringLiteral("&Vorgaben"), QDialogButtonBox::ActionRole);
+    m_defaults->setObjectName(QStringLiteral("defaults"));
+    m_defaults->setToolTip(QStringLiteral("Dialog für Abgabenarten öffnen"));
     connect(m_defaults, &QPushButton::clicked, this, &Feld47Dialog::chooseDutyType);
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok, cancel, help, m_defaults})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
+    for (QAbstractButton* b : buttons->buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(b); push && push != ok)
+            push->setAutoDefault(false);
+    }
 
     auto* outer = new QHBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     outer->addLayout(cells, 1);
-    outer->addLayout(buttons);
+    outer->addWidget(buttons, 0, Qt::AlignTop);
 
     m_grid.normaliseAmounts();
     showValues();

@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "cli/CliCommand.h"
+#include "cli/EhPrintInput.h"
 #include "form/FieldDefinitions.h"
 #include "form/CEinheitspapierDoc.h"
 #include "print/EhPrintJob.h"
@@ -40,11 +41,8 @@ int print(const QStringList& arguments, cli::Io& io)
     }
 
     CEinheitspapierDoc doc;
-    QString error;
-    if (!doc.load(args.first(), &error)) {
-        io.err << args.first() << ": " << error << '\n';
+    if (!cli::loadEinheitspapier(doc, args.first(), io.err))
         return 1;
-    }
     if (page < 1 || page > doc.store().pageCount()) {
         io.err << "Die Seite " << pageText << " gibt es nicht (das Dokument hat " << doc.store().pageCount()
                << " Seiten).\n";
@@ -57,7 +55,7 @@ int print(const QStringList& arguments, cli::Io& io)
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(Resolution);
     writer.setCreator(QStringLiteral("Kestrovane-Import"));
-    if (!EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page, FieldDefinitions()), copies)) {
+    if (!EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page, cli::storedFieldDefinitions()), copies)) {
         io.err << "Die Datei " << out << " kann nicht geschrieben werden.\n";
         return 1;
     }

@@ -8,6 +8,7 @@
 
 #include "form/FieldDefinitions.h"
 #include "cli/CliCommand.h"
+#include "cli/EhPrintInput.h"
 #include "dv1/CDV1_Doc.h"
 #include "dv1/DV1File.h"
 #include "dv1/DV1FormPainter.h"
@@ -146,11 +147,8 @@ int render(const QStringList& arguments, cli::Io& io)
         if (dv1Page == 0)
             return noSuchPage(io, pageText, dv1Doc.pageCount());
     } else {
-        QString error;
-        if (!ehDoc.load(args.first(), &error)) {
-            io.err << args.first() << ": " << error << '\n';
+        if (!cli::loadEinheitspapier(ehDoc, args.first(), io.err))
             return 1;
-        }
         ehPage.page = chosenPage(pageText, ehDoc.store().pageCount());
         if (ehPage.page == 0)
             return noSuchPage(io, pageText, ehDoc.store().pageCount());
@@ -168,7 +166,7 @@ int render(const QStringList& arguments, cli::Io& io)
             DV1FormPainter(options).paintPage(painter, doc, dv1Page);
         };
     } else {
-        ehPage.takeFlags(FieldDefinitions());
+        ehPage.takeFlags(cli::storedFieldDefinitions());
         paint = [&](QPainter& painter, int z) {
             EhPaintOptions options = EhPaintOptions::fromSettings(z);
             options.outlineFields = outline;

@@ -37,7 +37,9 @@ std::array<EhRect, 21> GoodsBlock::fields() const
     // of the Ein-/Ausfuhrfrist line.
     f[17] = {360, r10 + box44TextTop, x(52) - 6, deadlineTop - 5};
     f[18] = {x(52) + 10, r8 + 38, x(73) - 9, r10 - 4};           // 42
-    f[19] = {x(40) + 10, deadlineTop + 5, x(48) - 5, end - 4};   // 44 (Ein-/Ausfuhrfrist)
+    // 44 (Ein-/Ausfuhrfrist): one line, its descenders reaching down to the
+    // line under it.
+    f[19] = {x(40) + 10, deadlineTop + 5, x(48) - 5, end - 1};
     f[20] = {x(52) + 10, r12 + 41, x(73) - 9, end - 4};          // 46
     return f;
 }
@@ -66,7 +68,7 @@ void placeDutyGrid(EhRect* cells, EhRect& total, const EhGrid::DutyColumns& colu
     }
     const int b = columns.betragColumn;
     const int t = EhGrid::dutyTotalTop(headerBottom);
-    total = {columns.edges[b] + 15, t, columns.edges[b + 1] - 9, t + EhGrid::DutyTotalHeight};
+    total = {columns.edges[b] - EhGrid::DutyTotalIndent, t, columns.edges[b + 1] - 12, t + EhGrid::DutyTotalHeight};
 }
 
 } // namespace detail
@@ -75,52 +77,18 @@ namespace {
 
 bool inRange(int v, int from, int to) { return v >= from && v <= to; }
 
-bool isContinuationTotal(int field)
-{
-    return field == ContSummaryTotal || field == ContDutyBases[0] + 35 || field == ContDutyBases[1] + 35
-        || field == ContDutyBases[2] + 35;
-}
-
 // The pre-printed sheet sits 5 mm further right under the print head than
-// the picture on screen, so most fields move by that much. Where the sheet
-// differs from the picture the print rectangle differs further:
-// - box 31 on the sheet is 2 mm wider than in the picture;
-// - the rows of box 47 start 1.5 mm higher on the sheet, and its totals
-//   stand 2 mm further left (under the sheet's own "Summe" column);
-// - the continuation sheet's goods positions lie 0.5 mm further apart than
-//   on screen, and the first position's box 31 reaches 0.4 mm lower.
-// Fields shown only on screen have no print rectangle at all.
+// the picture on screen. The picture is drawn where the sheet's boxes are,
+// so every field moves by just that much. Fields shown only on screen have
+// no print rectangle at all.
 EhRect printFromScreen(PageKind kind, int field, const EhRect& s)
 {
-    int dx = 50, dy = 0, extraRight = 0, extraBottom = 0;
-    if (kind == PageKind::First) {
-        if (field == 152 || field == 153)
-            return {};
-        if (field == 52)
-            extraRight = 20;
-        if (inRange(field, FirstDutyBase, FirstDutyTotal - 1))
-            dy = -15;
-        if (field == FirstDutyTotal) {
-            dx = 30;
-            dy = -15;
-        }
-    } else {
-        if (inRange(field, 208, 213))
-            return {};
-        if (inRange(field, ContBlockFirstField, ContBlockFirstField + 3 * ContBlockFields - 1))
-            dy = 5 * ((field - ContBlockFirstField) / ContBlockFields);
-        if (field == ContBlockFirstField)
-            extraBottom = 4;
-        if (inRange(field, ContDutyBases[0], ContSummaryTotal)) {
-            dy = -15;
-            if (isContinuationTotal(field))
-                dx = 30;
-        }
-    }
-    EhRect p = s.translated(dx, dy);
-    p.right += extraRight;
-    p.bottom += extraBottom;
-    return p;
+    constexpr int SheetShift = 50;
+    if (kind == PageKind::First && (field == 152 || field == 153))
+        return {};
+    if (kind == PageKind::Continuation && inRange(field, 208, 213))
+        return {};
+    return s.translated(SheetShift, 0);
 }
 
 struct Tables {

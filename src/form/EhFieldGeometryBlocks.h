@@ -17,8 +17,9 @@ struct GoodsBlock {
     int firstRow;       // grid line of the block's top edge
     int box44Rows;      // height of box 44 in grid lines
     int box44TextTop;   // offset of the box-44 text below box 44's top line
+    int drift = 0;      // further down than the grid line, in 0.1 mm
 
-    int row(int i) const { return EhGrid::rowY(pageTop, firstRow + i); }
+    int row(int i) const { return EhGrid::rowY(pageTop, firstRow + i) + drift; }
     std::array<EhRect, 21> fields() const;
     // The two screen-only fields beside the Ein-/Ausfuhrfrist field.
     EhRect besideDeadlineLeft() const;

@@ -38,12 +38,19 @@ constexpr int Box23Right = 1893;        // boxes 23 | 24
 constexpr int FirstBlockRow = 24;
 constexpr int ContBlockRow = 4;
 constexpr int ContBlockPitch = 14;
+// The continuation sheet's goods positions lie 0.5 mm further apart than
+// whole lines: position k (0, 1, 2) sits k * 0.5 mm lower.
+constexpr int ContBlockDrift = 5;
+constexpr int contBlockDrift(int k) { return ContBlockDrift * k; }
 constexpr int BlockBox31Rows = 10;
 constexpr int FirstBox44Rows = 5;
 constexpr int ContBox44Rows = 4;
 
 // Box 47: a header line with the column names, seven rows of 4.5 mm and a
-// total under the "Betrag" column.
+// total under the "Betrag" column. The rows start 1.5 mm above the whole
+// line under the header, where the sheet has them, which leaves a narrow
+// header.
+constexpr int DutyRaise = 15;
 constexpr int DutyRows = 7;
 constexpr int DutyRowPitch = 45;
 constexpr int DutyRowHeight = 45;
@@ -68,16 +75,22 @@ constexpr DutyColumns SummaryDutyColumns{{x(37), x(41), x(51), x(55), 0, 0}, 3, 
 constexpr int dutyRowsTop(int headerBottom) { return headerBottom + 2; }
 constexpr int dutyRowsEnd(int headerBottom) { return dutyRowsTop(headerBottom) + DutyRows * DutyRowPitch; }
 constexpr int dutyTotalTop(int headerBottom) { return dutyRowsEnd(headerBottom) + DutyTotalGap; }
+// The total's box under the "Betrag" column: it starts 1.5 mm left of the
+// column, where the sheet prints the total, and the total's text ends where
+// the amounts above it end.
+constexpr int DutyTotalIndent = 5;
+constexpr int dutyTotalBoxLeft(const DutyColumns& cols) { return cols.edges[cols.betragColumn] - 2 * DutyTotalIndent; }
 
-// Header lines of the duty grids.
+// Header lines of the duty grids. The upper grids of the continuation sheet
+// start under the third position, which lies 1.0 mm low.
 constexpr int FirstDutyHeaderTop = y(39);
-constexpr int FirstDutyHeaderBottom = y(40);
-constexpr int ContUpperHeaderTop = yc(46);
-constexpr int ContUpperHeaderBottom = yc(47);
+constexpr int FirstDutyHeaderBottom = y(40) - DutyRaise;
+constexpr int ContUpperHeaderTop = yc(46) + contBlockDrift(2);
+constexpr int ContUpperHeaderBottom = yc(47) - DutyRaise;
 // The first position's box 47 (a fixed point) reaches 0.1 mm past line 57,
 // so the grids below start just under it.
 constexpr int ContLowerHeaderTop = yc(57) + 2;
-constexpr int ContLowerHeaderBottom = yc(58);
+constexpr int ContLowerHeaderBottom = yc(58) - DutyRaise;
 // On the right half the summary starts one line higher than the third
 // position, to make room for its title.
 constexpr int ContSummaryTop = yc(56);

@@ -22,20 +22,22 @@ std::array<EhRect, ContinuationRows> continuationScreen()
     f[9] = {1220, yc(3) + 3, 1290, yc(4) - 2};
     f[10] = {1300, yc(3) + 3, x(48) - 5, yc(4) - 2};
 
-    // The three goods positions; box 31 of each is a fixed point.
+    // The three goods positions; box 31 of each is a fixed point, the first
+    // one reaching 0.4 mm lower than the others.
     static constexpr EhRect box31[3] = {
-        {160, 299, 1160, 640},
+        {160, 299, 1160, 644},
         {160, 889, 1160, 1232},
         {160, 1479, 1160, 1824},
     };
     for (int k = 0; k < 3; ++k) {
+        const int drift = EhGrid::contBlockDrift(k);
         const GoodsBlock block{EhGrid::ContTop, EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k,
-                               EhGrid::ContBox44Rows, 8};
+                               EhGrid::ContBox44Rows, 8, drift};
         const auto goods = block.fields();
         const int base = ContBlockFirstField + ContBlockFields * k;
         for (int i = 0; i < ContBlockFields; ++i)
             f[base + i] = goods[i];
-        f[base] = box31[k];
+        f[base] = box31[k].translated(0, drift);
         f[208 + 2 * k] = block.besideDeadlineLeft();
         f[209 + 2 * k] = block.besideDeadlineRight();
     }

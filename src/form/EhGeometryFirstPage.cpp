@@ -76,8 +76,9 @@ std::array<EhRect, FirstPageRows> firstPageScreen()
         f[52 + i] = goods[i];
     f[52] = {160, 1155, 1160, 1500};
 
-    // Box 47 as a whole, boxes 48, 49 and B beside it.
-    f[73] = {160, 1736, 1070, 2125};
+    // Box 47 as a whole (below its column names, which its text must leave
+    // readable), boxes 48, 49 and B beside it.
+    f[73] = {160, EhGrid::dutyRowsTop(EhGrid::FirstDutyHeaderBottom), 1070, 2125};
     f[74] = {x(37) + 10, y(40), x(55) - 7, y(41) - 4};
     f[75] = {x(55) + 10, y(40), x(73) - 9, y(41) - 4};
 

@@ -57,11 +57,15 @@ void FieldDefinitions::setFlag(PageKind kind, int field, int formSet, std::uint8
     EhFieldFlags::setFlag(kind == PageKind::First ? m_first : m_continuation, field, formSet, value);
 }
 
-void FieldDefinitions::loadTable(CRegeditManagment& registry, PageKind kind)
+void FieldDefinitions::loadTable(CRegeditManagment& registry, PageKind kind, StoreRepair repair)
 {
     const TableNames n = names(kind);
     const QString value = QString::fromLatin1(n.value);
     if (Profile::get(n.sizeKey) != n.size) {
+        if (repair == StoreRepair::Leave) {
+            setTable(kind, EhFieldFlags::defaultTable(kind));
+            return;
+        }
         registry.WriteBinaryValue(QString::fromLatin1(Section), value, EhFieldFlags::defaultTable(kind));
         Profile::set(n.sizeKey, n.size);
         registry.DeleteUserValue(QString::fromLatin1(FormerSection), value);
@@ -75,10 +79,10 @@ void FieldDefinitions::loadTable(CRegeditManagment& registry, PageKind kind)
     setTable(kind, buffer);
 }
 
-void FieldDefinitions::load(CRegeditManagment& registry)
+void FieldDefinitions::load(CRegeditManagment& registry, StoreRepair repair)
 {
-    loadTable(registry, PageKind::First);
-    loadTable(registry, PageKind::Continuation);
+    loadTable(registry, PageKind::First, repair);
+    loadTable(registry, PageKind::Continuation, repair);
 }
 
 bool FieldDefinitions::save(CRegeditManagment& registry) const

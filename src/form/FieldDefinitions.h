@@ -37,10 +37,14 @@ public:
     std::uint8_t flag(PageKind kind, int field, int formSet) const;
     void setFlag(PageKind kind, int field, int formSet, std::uint8_t value);
 
+    // Whether load() may mend the store.
+    enum class StoreRepair { Write, Leave };
+
     // Reads both tables from the store. A table whose stored size is not the
-    // expected one is replaced in the store by the built-in table, and the
-    // values that earlier versions kept in "Settings" are removed.
-    void load(CRegeditManagment& registry);
+    // expected one reads as the built-in table; with StoreRepair::Write it is
+    // also replaced in the store by the built-in table, and the values that
+    // earlier versions kept in "Settings" are removed.
+    void load(CRegeditManagment& registry, StoreRepair repair = StoreRepair::Write);
     // Writes both tables and their sizes. A size is written only after its
     // table was, so the store never claims a table it does not hold.
     bool save(CRegeditManagment& registry) const;
@@ -48,7 +52,7 @@ public:
     void resetToDefaults();
 
 private:
-    void loadTable(CRegeditManagment& registry, PageKind kind);
+    void loadTable(CRegeditManagment& registry, PageKind kind, StoreRepair repair);
 
     QByteArray m_first;
     QByteArray m_continuation;

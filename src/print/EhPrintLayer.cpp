@@ -70,8 +70,11 @@ EhPrintSetup EhPrintSetup::uncalibrated()
 EhPrintLayer::EhPrintLayer(const EhPrintSetup& setup)
     : m_setup(setup)
     , m_fonts(FieldFontSet::print(setup.fontFactor))
+    , m_screenFonts(FieldFontSet::screen(10))
     , m_text(m_fonts)
 {
+    // What the editor accepted must not gain a line on paper.
+    m_text.breakLinesWith(&m_screenFonts);
 }
 
 QRect EhPrintLayer::placedRect(PageKind kind, int field) const
@@ -97,7 +100,10 @@ QRect EhPrintLayer::corrected(const QRect& placed, int factorV, int factorH)
 
 QPoint EhPrintLayer::sheetPictureOffset() const
 {
-    return QPoint(m_setup.originLeft() + FieldShift + PictureShift, -m_setup.originTop());
+    // The screen draws a text TextShift right of its rectangle, the print
+    // FieldShift right of its rectangle: the picture moves by the difference
+    // too, so its texts and the printed ones cover each other.
+    return QPoint(m_setup.originLeft() + FieldShift + PictureShift - FormPainter::TextShift, -m_setup.originTop());
 }
 
 QList<EhPrintedField> EhPrintLayer::printedFields(const EhFormPage& page) const
@@ -162,7 +168,7 @@ int EhPrintLayer::PrintField(QPainter& painter, const QRect& placed, const QStri
         factorV = Profile::get(Settings::PrnFactorV);
         factorH = Profile::get(Settings::PrnFactorH);
     }
-    return m_text.draw(painter, corrected(placed, factorV, factorH), text, attr, singleLine);
+    return m_text.draw(painter, corrected(placed, factorV, factorH), text, attr, singleLine, nullptr, placed.width());
 }
 
 void EhPrintLayer::printPage(QPainter& painter, const EhFormPage& page) const

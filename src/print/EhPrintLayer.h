@@ -76,14 +76,16 @@ public:
     // The whole page: texts, marks, the input-tax cross.
     void printPage(QPainter& painter, const EhFormPage& page) const;
 
-    // One field's text into its placed rectangle, corrected; returns the
-    // height of the printed text.
+    // One field's text into its placed rectangle, corrected, with the line
+    // breaks the screen shows; returns the height of the printed text.
     int PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
                    bool singleLine = false) const;
 
     // Where the form picture lies in the printer's coordinates: the print
     // rectangles are the screen rectangles 5 mm further right, so a picture
-    // drawn at this offset shows each box where its text is printed.
+    // drawn at this offset shows each box where its text is printed and each
+    // field text of the picture exactly over the printed one. The preview
+    // and the export take both from here.
     QPoint sheetPictureOffset() const;
 
 private:
@@ -92,5 +94,6 @@ private:
 
     EhPrintSetup m_setup;
     FieldFontSet m_fonts;
+    FieldFontSet m_screenFonts;   // real size: where the screen breaks lines
     FieldTextPainter m_text;
 };

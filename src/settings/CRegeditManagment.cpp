@@ -121,6 +121,14 @@ void CRegeditManagment::Initialise(const QString& buildDate, const QString& prod
     SetIdentity(name, QCoreApplication::applicationFilePath(), buildDate, version.value_or(0));
 }
 
+void CRegeditManagment::InitialiseForReading()
+{
+    if (!QCoreApplication::applicationName().isEmpty())
+        m_applicationName = QCoreApplication::applicationName();
+    m_executablePath = QCoreApplication::applicationFilePath();
+    m_initialised = true;
+}
+
 void CRegeditManagment::SetIdentity(const QString& applicationName, const QString& executablePath,
                                     const QString& buildDate, quint32 version)
 {

@@ -54,6 +54,9 @@ public:
     void SetIdentity(const QString& applicationName, const QString& executablePath, const QString& buildDate,
                      quint32 version);
     bool isInitialised() const { return m_initialised; }
+    // For tools that only read the store (the command-line tool): the
+    // running application's identity, without writing the version values.
+    void InitialiseForReading();
 
     // "2.1.05" -> 2 * 65536 + 1 * 256 + 5: the first two numbers and the two
     // characters after the second ".", each read as a leading decimal.

@@ -33,9 +33,9 @@ struct GoodsBlockCaptions {
     Caption articlePrice;     // "42 Artikelpreis"
 };
 
-GoodsBlockCaptions goodsBlock(int pageTop, int firstRow, int box44Pitch)
+GoodsBlockCaptions goodsBlock(int pageTop, int firstRow, int box44Pitch, int drift = 0)
 {
-    const auto r = [&](int i) { return EhGrid::rowY(pageTop, firstRow + i); };
+    const auto r = [&](int i) { return EhGrid::rowY(pageTop, firstRow + i) + drift; };
     const int n = NumberDrop, t = TextDrop;
     GoodsBlockCaptions b;
     b.numbers = {
@@ -79,8 +79,23 @@ GoodsBlockCaptions goodsBlock(int pageTop, int firstRow, int box44Pitch)
     return b;
 }
 
+// The usual caption cell, and what a caption keeps clear of the lines above
+// and below it.
+constexpr int CaptionCell = 8 * 10 / 3;
+constexpr int HeaderClearance = 4;
+
+// A caption on the bottom of a narrow header row, as large as fits.
+Caption inHeader(int cx, int headerTop, int headerBottom, const char* text)
+{
+    Caption c = at(cx, headerBottom - HeaderClearance / 2, text);
+    const int fit = headerBottom - headerTop - HeaderClearance;
+    if (fit < CaptionCell)
+        c.cellHeight = fit;
+    return c;
+}
+
 // The column names over a duty grid.
-QList<Caption> dutyHeadings(const EhGrid::DutyColumns& cols, int headerBottom)
+QList<Caption> dutyHeadings(const EhGrid::DutyColumns& cols, int headerTop, int headerBottom)
 {
     static constexpr std::array<const char*, 5> full = {"Art", "Bemessungsgrundlage", "Satz", "Betrag", "ZA"};
     static constexpr std::array<const char*, 3> summary = {"Art", "Betrag", "ZA"};
@@ -90,7 +105,7 @@ QList<Caption> dutyHeadings(const EhGrid::DutyColumns& cols, int headerBottom)
     for (int c = 0; c < cols.count; ++c) {
         const char* text = cols.count == 5 ? full[c] : summary[c];
         const int in = cols.count == 5 ? indent[c] : (c == 0 ? 30 : 21);
-        out << at(cols.edges[c] + in, headerBottom - 6, text);
+        out << inHeader(cols.edges[c] + in, headerTop, headerBottom, text);
     }
     return out;
 }
@@ -98,7 +113,7 @@ QList<Caption> dutyHeadings(const EhGrid::DutyColumns& cols, int headerBottom)
 // Left end of a total's caption so that it ends just before the total.
 int beforeTotal(const EhGrid::DutyColumns& cols, int width)
 {
-    return cols.edges[cols.betragColumn] - width;
+    return EhGrid::dutyTotalBoxLeft(cols) - width;
 }
 
 QList<Caption> buildFirst()
@@ -120,7 +135,7 @@ QList<Caption> buildFirst()
       << at(154, y(20) + n, "25") << at(383, y(20) + n, "26") << at(611, y(20) + n, "27")
       << at(EhGrid::Box21Right + 4, y(21) + n, "28") << at(154, y(22) + n, "29") << at(611, y(22) + n, "30");
     c << goods.numbers;   // 31 ... 46
-    c << at(154, y(39) + n, "47") << at(1094, y(39) + n, "48") << at(1551, y(39) + n, "49")
+    c << inHeader(154, EhGrid::FirstDutyHeaderTop, EhGrid::FirstDutyHeaderBottom, "47") << at(1094, y(39) + n, "48") << at(1551, y(39) + n, "49")
       << at(1094, y(41) + n, "B") << at(154, y(49) + n, "50") << at(1373, y(49) + n, "C")
       << at(154, y(54) + n, "51") << at(154, y(57) + n, "52") << at(1170, y(57) + n, "53")
       << at(154, y(59) + n, "D") << at(1170, y(59) + n, "54");
@@ -151,7 +166,7 @@ QList<Caption> buildFirst()
       << at(645, y(22) + t, "Warenort");
     c << goods.texts;   // "Packstücke" ... "Statistischer Wert"
     c << at(158, y(49) - 31, "Abgaben-") << at(158, y(49) - 7, "berechnung");
-    c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::FirstDutyHeaderBottom);
+    c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::FirstDutyHeaderTop, EhGrid::FirstDutyHeaderBottom);
     c << at(1128, y(39) + t, "Zahlungsaufschub") << at(1585, y(39) + t, "Bezeichnung des Lagers")
       << at(1122, y(41) + t, "ANGABEN FÜR VERBUCHUNGSZWECKE")
       << at(beforeTotal(EhGrid::LeftDutyColumns, 92), y(49) - 14, "Summe")
@@ -175,7 +190,8 @@ QList<Caption> buildContinuation()
     const int n = NumberDrop;
     std::array<GoodsBlockCaptions, 3> goods;
     for (int k = 0; k < 3; ++k)
-        goods[k] = goodsBlock(EhGrid::ContTop, EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k, ContBox44Pitch);
+        goods[k] = goodsBlock(EhGrid::ContTop, EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k, ContBox44Pitch,
+                              EhGrid::contBlockDrift(k));
 
     QList<Caption> c;
     c << at(155, yc(1) - 1, "EUROPÄISCHE UNION") << at(1400, yc(1) - 11, "BESTIMMUNGSSTELLE")
@@ -187,7 +203,7 @@ QList<Caption> buildContinuation()
       << at(1069, yc(1) - 11, "1   A N M E L D U N G") << at(154, yc(1) + n, "2") << at(1069, yc(4) - 11, "3");
     for (int k = 0; k < 3; ++k)
         c << goods[k].numbers;
-    c << at(154, EhGrid::ContUpperHeaderTop + n, "47")
+    c << inHeader(154, EhGrid::ContUpperHeaderTop, EhGrid::ContUpperHeaderBottom, "47")
       << at(x(37) + 10, EhGrid::ContSummaryTop + 30, "ZUSAMMENFASSUNG") << at(1090, yc(4) - 11, "Vordrucke");
     for (int k = 0; k < 3; ++k)
         c << goods[k].texts;
@@ -195,13 +211,13 @@ QList<Caption> buildContinuation()
 
     const int upperTotal = EhGrid::dutyTotalTop(EhGrid::ContUpperHeaderBottom) + 35;
     const int lowerTotal = EhGrid::dutyTotalTop(EhGrid::ContLowerHeaderBottom) + 35;
-    c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::ContUpperHeaderBottom)
+    c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::ContUpperHeaderTop, EhGrid::ContUpperHeaderBottom)
       << at(beforeTotal(EhGrid::LeftDutyColumns, 262), upperTotal, "Summe erste Position:");
-    c << dutyHeadings(EhGrid::RightDutyColumns, EhGrid::ContUpperHeaderBottom)
+    c << dutyHeadings(EhGrid::RightDutyColumns, EhGrid::ContUpperHeaderTop, EhGrid::ContUpperHeaderBottom)
       << at(beforeTotal(EhGrid::RightDutyColumns, 268), upperTotal, "Summe zweite Position:");
-    c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::ContLowerHeaderBottom)
+    c << dutyHeadings(EhGrid::LeftDutyColumns, EhGrid::ContLowerHeaderTop, EhGrid::ContLowerHeaderBottom)
       << at(beforeTotal(EhGrid::LeftDutyColumns, 262), lowerTotal, "Summe dritte Position:");
-    c << dutyHeadings(EhGrid::SummaryDutyColumns, EhGrid::ContLowerHeaderBottom)
+    c << dutyHeadings(EhGrid::SummaryDutyColumns, EhGrid::ContLowerHeaderTop, EhGrid::ContLowerHeaderBottom)
       << at(x(37) + 10, lowerTotal, "GS:");
     return c;
 }

@@ -12,6 +12,9 @@ namespace EhFormCaptions {
 struct Caption {
     QPoint pos;
     QString text;
+    // Cell height in 0.1 mm where a caption must be smaller than the others
+    // of its kind to fit between two lines; 0: the usual font.
+    int cellHeight = 0;
 };
 
 constexpr int FirstPageCount = 154;

@@ -29,9 +29,9 @@ struct Pen {
 };
 
 // Boxes 31 to 46 of one goods position; rows relative to its top line.
-void goodsBlock(Pen& thin, Pen& dotted, int pageTop, int firstRow, int box44Rows)
+void goodsBlock(Pen& thin, Pen& dotted, int pageTop, int firstRow, int box44Rows, int drift = 0)
 {
-    const auto r = [&](int i) { return EhGrid::rowY(pageTop, firstRow + i); };
+    const auto r = [&](int i) { return EhGrid::rowY(pageTop, firstRow + i) + drift; };
     thin.v(x(40), r(0), r(10));
     for (int i : {2, 4, 6, 8})
         thin.h(r(i), x(40), R);
@@ -81,7 +81,7 @@ void dutyGrid(Pen& thin, Pen& dotted, const EhGrid::DutyColumns& cols, int heade
         dotted.h(EhGrid::dutyRowsTop(headerBottom) + r * EhGrid::DutyRowPitch, left, right);
     thin.h(rowsEnd, left, right);
     const int b = cols.betragColumn;
-    thin.v(cols.edges[b], rowsEnd, boxBottom);
+    thin.v(EhGrid::dutyTotalBoxLeft(cols), rowsEnd, boxBottom);
     thin.v(cols.edges[b + 1], rowsEnd, boxBottom);
 }
 
@@ -187,13 +187,14 @@ QList<Group> buildContinuation()
     // Three goods positions, each closed by a thick line.
     for (int k = 0; k < 3; ++k) {
         const int first = EhGrid::ContBlockRow + EhGrid::ContBlockPitch * k;
-        goodsBlock(thin, dotted, EhGrid::ContTop, first, EhGrid::ContBox44Rows);
-        thick.h(yc(first + EhGrid::BlockBox31Rows + EhGrid::ContBox44Rows), L, R);
+        const int drift = EhGrid::contBlockDrift(k);
+        goodsBlock(thin, dotted, EhGrid::ContTop, first, EhGrid::ContBox44Rows, drift);
+        thick.h(yc(first + EhGrid::BlockBox31Rows + EhGrid::ContBox44Rows) + drift, L, R);
     }
 
     // Box 47: positions 1 and 2 side by side, position 3 under the first,
     // the summary and box C under the second.
-    thin.v(x(37), yc(46), EhGrid::ContBottom);
+    thin.v(x(37), EhGrid::ContUpperHeaderTop, EhGrid::ContBottom);
     thin.h(EhGrid::ContLowerHeaderTop, L, x(37));
     thin.h(EhGrid::ContSummaryTop, x(37), R);
     thin.h(EhGrid::ContLowerHeaderTop, x(37), x(55));

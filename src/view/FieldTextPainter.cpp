@@ -92,52 +92,126 @@ void FieldFontSet::drawOnCellBottom(QPainter& painter, const QPointF& pos, const
     painter.drawText(QPointF(pos.x(), pos.y() - QFontMetricsF(font).descent()), text);
 }
 
-int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
-                           bool singleLine) const
+namespace {
+
+// A further line may reach this share of its height below the rectangle:
+// descenders of the last line need not fit.
+constexpr double LineSlack = 0.12;
+// A line at most this much too wide is drawn narrower rather than cut.
+constexpr double MostCondensed = 0.9;
+
+// The lines of a text as a layout breaks them, each without its trailing
+// blanks.
+QStringList brokenLines(const QString& text, const QFont& font, const QTextOption& option, double width)
 {
+    QTextLayout layout(text, font);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        QString part = text.mid(line.textStart(), line.textLength());
+        while (!part.isEmpty() && (part.back().isSpace() || part.back() == QChar::LineSeparator))
+            part.chop(1);
+        lines.append(part);
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
+
+int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
+                           bool singleLine, bool* overflow, int breakWidth) const
+{
+    if (overflow)
+        *overflow = false;
     if (const QFont* f = m_fonts.font(attr)) {
         m_current = *f;
+        m_currentBreak = m_breakFonts ? *m_breakFonts->font(attr) : *f;
         m_hasCurrent = true;
     } else if (!m_hasCurrent) {
         // Nothing drawn yet: the font the painter has.
         m_current = painter.font();
+        m_currentBreak = m_current;
         m_hasCurrent = true;
     }
     if (text.isEmpty())
         return 0;
 
-    int left = rect.left();
-    int right = rect.left() + rect.width();
+    int leftInset = 0;
+    int rightInset = 0;
     Qt::Alignment align = Qt::AlignLeft;
     switch (attr & FieldStore::AlignMask) {
     case FieldStore::AlignLeft:
-        left += 10;
+        leftInset = 10;
         break;
     case FieldStore::AlignCenter:
         align = Qt::AlignHCenter;
         break;
     case FieldStore::AlignRight:
         align = Qt::AlignRight;
-        right -= 12;
+        rightInset = 12;
         break;
     default:
         break;   // an unknown alignment is drawn left without the shift
     }
+    const double left = rect.left() + leftInset;
+    const double width = std::max(0, rect.width() - leftInset - rightInset);
+    const double layoutWidth = breakWidth < 0 ? width : std::max(0, breakWidth - leftInset - rightInset);
 
-    QTextOption option(align);
-    option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WordWrap);
-    QTextLayout layout(laidOutText(text, singleLine), m_current);
-    layout.setTextOption(option);
-    const double width = std::max(0, right - left);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QStringList lines = brokenLines(laidOutText(text, singleLine), m_currentBreak, option, layoutWidth);
+
+    QTextOption one(Qt::AlignLeft);
+    one.setWrapMode(QTextOption::NoWrap);
+    bool cut = false;
     double height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    painter.save();
+    painter.setClipRect(QRectF(rect.left(), rect.top() - rect.height(), rect.width(), 3.0 * rect.height() + 1000),
+                        Qt::IntersectClip);
+    for (const QString& part : lines) {
+        QTextLayout layout(part, m_current);
+        layout.setTextOption(one);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
         line.setLeadingIncluded(true);
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
+        line.setLineWidth(std::max(width, 1.0e6));
+        line.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        const double lineHeight = line.height();
+        if (height > 0 && rect.top() + height + lineHeight * (1.0 - LineSlack) > rect.bottom() + 1) {
+            cut = true;
+            break;
+        }
+        const double natural = line.naturalTextWidth();
+        double scale = 1.0;
+        double x = left;
+        if (natural > width) {
+            scale = width > 0 ? width / natural : 0;
+            if (scale < MostCondensed) {
+                scale = MostCondensed;
+                cut = true;
+            }
+            // Right-aligned text keeps its right end.
+            if (align == Qt::AlignRight)
+                x = left + width - natural * scale;
+        } else if (align == Qt::AlignHCenter) {
+            x = left + (width - natural) / 2;
+        } else if (align == Qt::AlignRight) {
+            x = left + width - natural;
+        }
+        painter.save();
+        painter.translate(x, rect.top() + height);
+        if (scale != 1.0)
+            painter.scale(scale, 1.0);
+        layout.draw(&painter, QPointF(0, 0));
+        painter.restore();
+        height += lineHeight;
     }
-    layout.endLayout();
-    layout.draw(&painter, QPointF(left, rect.top()));
+    painter.restore();
+    if (overflow)
+        *overflow = cut;
     return int(std::ceil(height));
 }

@@ -47,23 +47,39 @@ private:
 // Lays a field's text into its rectangle: the one place that knows how.
 // The view, the print preview, printing and the exports all draw field texts
 // through draw(), each with its own font set and rectangles.
+//
+// A field text never leaves its rectangle: a further line that would reach
+// below the rectangle is left out, a line a little wider than the rectangle
+// is drawn narrower, and what still does not fit is cut at the rectangle's
+// sides. draw() says when that happened, so the screen can mark the field.
 class FieldTextPainter
 {
 public:
     explicit FieldTextPainter(const FieldFontSet& fonts) : m_fonts(fonts) {}
 
+    // Breaks lines with these fonts instead of the drawing fonts. The printer
+    // passes the screen's fonts at real size, so the paper shows exactly the
+    // lines the screen shows even though the printer's fonts are a little
+    // wider or narrower. The set must outlive the painter.
+    void breakLinesWith(const FieldFontSet* fonts) { m_breakFonts = fonts; }
+
     // Draws text at the top of rect (painter units) in the painter's pen:
     // the field's font (a size step outside 0..4 keeps the font of the field
     // drawn before, as a device context keeps the font selected into it),
-    // word wrap at the rectangle's width unless singleLine, line breaks kept,
-    // nothing clipped. Left-aligned text starts 10 units right of the left
-    // edge; right-aligned text ends 12 units left of the right edge.
-    // Returns the height of the drawn text.
+    // lines broken at word boundaries (a word longer than the line anywhere)
+    // unless singleLine, line breaks kept. Left-aligned text starts 10 units
+    // right of the left edge; right-aligned text ends 12 units left of the
+    // right edge. breakWidth, when not negative, is the rectangle's width for
+    // breaking lines (before the printer's area correction changed it).
+    // Returns the height of the drawn text; overflow, when given, tells
+    // whether some of the text did not fit.
     int draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
-             bool singleLine = false) const;
+             bool singleLine = false, bool* overflow = nullptr, int breakWidth = -1) const;
 
 private:
     const FieldFontSet& m_fonts;
+    const FieldFontSet* m_breakFonts = nullptr;
     mutable QFont m_current;
+    mutable QFont m_currentBreak;
     mutable bool m_hasCurrent = false;
 };

@@ -90,7 +90,7 @@ QPen FormPainter::pen(const QPainter& painter, const QColor& color, int width, Q
 
 QRect FormPainter::textRect(PageKind kind, int field) const
 {
-    return toQRect(EhFieldGeometry::screenRect(kind, field).scaled(m_options.zoom).translated(2, 0));
+    return toQRect(EhFieldGeometry::screenRect(kind, field).scaled(m_options.zoom).translated(TextShift, 0));
 }
 
 void FormPainter::paintPage(QPainter& painter, const EhFormPage& page) const
@@ -180,7 +180,11 @@ void FormPainter::paintCaptions(QPainter& painter, PageKind kind, int formSet) c
     const auto draw = [&](const EhFormCaptions::Caption& c, const QFont& font) {
         if (c.text.isEmpty())
             return;
-        FieldFontSet::drawOnCellBottom(painter, QPointF(scaled(c.pos.x()), scaled(c.pos.y())), font, c.text);
+        const QPointF at(scaled(c.pos.x()), scaled(c.pos.y()));
+        if (c.cellHeight > 0)
+            FieldFontSet::drawOnCellBottom(painter, at, FieldFontSet::cellHeightFont(scaled(c.cellHeight), 400), c.text);
+        else
+            FieldFontSet::drawOnCellBottom(painter, at, font, c.text);
     };
     if (kind == PageKind::First) {
         const QList<EhFormCaptions::Caption>& c = EhFormCaptions::firstPage();
@@ -244,7 +248,10 @@ void FormPainter::paintFieldTexts(QPainter& painter, const EhFormPage& page) con
         return !(EhFieldFlags::flag(flags, field, page.formSet) & EhFieldFlags::NotShown);
     };
     const auto draw = [&](int field, int onPage, const QRect& r) {
-        m_text.draw(painter, r, store.text(field, onPage), store.attr(field, onPage));
+        bool overflow = false;
+        m_text.draw(painter, r, store.text(field, onPage), store.attr(field, onPage), false, &overflow);
+        if (overflow && m_options.markOverflow)
+            paintOverflowMark(painter, r);
     };
 
     if (kind == PageKind::First) {
@@ -267,6 +274,21 @@ void FormPainter::paintFieldTexts(QPainter& painter, const EhFormPage& page) con
                 draw(i, page.page, textRect(kind, i));
         }
     }
+    painter.restore();
+}
+
+void FormPainter::paintOverflowMark(QPainter& painter, const QRect& r) const
+{
+    // A small red corner: the field holds more than its box shows, and the
+    // paper will show no more than the box either.
+    const int size = std::max(3, scaled(15));
+    const int right = r.left() + r.width();
+    const int bottom = r.top() + r.height();
+    const QPoint corner[3] = {{right, bottom - size}, {right, bottom}, {right - size, bottom}};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Red);
+    painter.drawPolygon(corner, 3);
     painter.restore();
 }
 

@@ -40,6 +40,7 @@ struct EhPaintOptions {
     bool showUnusedMarks = true;    // "XXX in unbenutzten Feldern anzeigen"
     QColor textColor = QColor(0, 0, 255);
     bool outlineFields = false;     // frame and number every field (geometry checks)
+    bool markOverflow = true;       // a mark on a field whose text does not fit
     // The part of the picture to cover, in drawing units; what lies right of
     // 205 mm or below 298 mm of the form is greyed. Empty: no grey.
     QRect area;
@@ -68,8 +69,10 @@ public:
     // Frames and numbers of every field of the page kind.
     void paintFieldOutlines(QPainter& painter, EhFieldFlags::PageKind kind) const;
 
+    // How far right of its scaled rectangle a field's text is drawn.
+    static constexpr int TextShift = 2;
     // A field's screen rectangle in drawing units, where its text is drawn
-    // (moved 2 units right of the scaled rectangle).
+    // (moved TextShift units right of the scaled rectangle).
     QRect textRect(EhFieldFlags::PageKind kind, int field) const;
 
     // A settings colour value 0x00BBGGRR.
@@ -82,6 +85,7 @@ private:
     void paintUnusedMarks(QPainter& painter, EhFieldFlags::PageKind kind, int formSet) const;
     void paintCrossRow(QPainter& painter, const EhRect& scaled) const;
     void paintInputTaxCross(QPainter& painter) const;
+    void paintOverflowMark(QPainter& painter, const QRect& r) const;
     int scaled(int v) const { return v * m_options.zoom / 10; }
     QPen pen(const QPainter& painter, const QColor& color, int width, Qt::PenStyle style = Qt::SolidLine) const;
 

@@ -22,6 +22,7 @@ int rows(PageKind kind) { return EhFieldGeometry::rowCount(kind); }
 bool isFirstDutyCell(int f) { return f >= 115 && f <= 150; }
 bool isContDutyCell(int f) { return f >= 78 && f <= 207; }
 
+
 } // namespace
 
 TEST(FieldGeometry, TellingRowsAreExact)
@@ -32,16 +33,20 @@ TEST(FieldGeometry, TellingRowsAreExact)
         EhRect screen;
         EhRect print;
     };
+    // The print rectangles are where the sheet has its boxes. The picture
+    // follows them (5 mm to the left), and a few print rectangles end where
+    // their drawn box ends: box 31 at its right line, box 47's own text
+    // below the column names, its total where the amounts above it end.
     const Row telling[] = {
         {PageKind::First, 0, {1074, 115, 1165, 175}, {1124, 115, 1215, 175}},
         {PageKind::First, 10, {160, 152, 1050, 354}, {210, 152, 1100, 354}},
-        {PageKind::First, 52, {160, 1155, 1160, 1500}, {210, 1155, 1230, 1500}},
-        {PageKind::First, 73, {160, 1736, 1070, 2125}, {210, 1736, 1120, 2125}},
-        {PageKind::First, 115, {160, 1760, 240, 1805}, {210, 1745, 290, 1790}},
-        {PageKind::First, 150, {775, 2090, 1005, 2130}, {805, 2075, 1035, 2115}},
-        {PageKind::Continuation, 11, {160, 299, 1160, 640}, {210, 299, 1210, 644}},
-        {PageKind::Continuation, 32, {160, 889, 1160, 1232}, {210, 894, 1210, 1237}},
-        {PageKind::Continuation, 53, {160, 1479, 1160, 1824}, {210, 1489, 1210, 1834}},
+        {PageKind::First, 52, {160, 1155, 1160, 1500}, {210, 1155, 1210, 1500}},
+        {PageKind::First, 73, {160, 1745, 1070, 2125}, {210, 1745, 1120, 2125}},
+        {PageKind::First, 115, {160, 1745, 240, 1790}, {210, 1745, 290, 1790}},
+        {PageKind::First, 150, {755, 2075, 1002, 2115}, {805, 2075, 1052, 2115}},
+        {PageKind::Continuation, 11, {160, 299, 1160, 644}, {210, 299, 1210, 644}},
+        {PageKind::Continuation, 32, {160, 894, 1160, 1237}, {210, 894, 1210, 1237}},
+        {PageKind::Continuation, 53, {160, 1489, 1160, 1834}, {210, 1489, 1210, 1834}},
         {PageKind::Continuation, 74, {150, 2040, 1070, 2465}, {200, 2040, 1120, 2465}},
     };
     for (const Row& r : telling) {
@@ -167,8 +172,8 @@ TEST(FieldGeometry, DutyCellsLieInsideTheirBox47)
         EXPECT_TRUE(firstBox.contains(screenRect(PageKind::First, f))) << f;
     EXPECT_TRUE(firstBox.contains(screenRect(PageKind::First, 73)));
 
-    const EhRect position1{x(0), yc(46), x(37), ContLowerHeaderTop};
-    const EhRect position2{x(37), yc(46), x(73), ContSummaryTop};
+    const EhRect position1{x(0), ContUpperHeaderTop, x(37), ContLowerHeaderTop};
+    const EhRect position2{x(37), ContUpperHeaderTop, x(73), ContSummaryTop};
     const EhRect position3{x(0), ContLowerHeaderTop, x(37), ContBottom};
     const EhRect summary{x(37), ContSummaryTop, x(55), ContBottom};
     const EhRect boxes[] = {position1, position2, position3};
@@ -186,8 +191,8 @@ TEST(FieldGeometry, DutyCellsLieInsideTheirBox47)
     EXPECT_GT(screenRect(PageKind::Continuation, 187).left, screenRect(PageKind::Continuation, 186).left);
 }
 
-// The print rectangle is the screen rectangle 5 mm further right, except
-// where the sheet differs from the picture (see printFromScreen()).
+// The picture is drawn where the sheet has its boxes: every print rectangle
+// is its screen rectangle 5 mm further right.
 TEST(FieldGeometry, PrintRectanglesAreTheScreenShifted)
 {
     for (PageKind kind : {PageKind::First, PageKind::Continuation}) {
@@ -195,26 +200,26 @@ TEST(FieldGeometry, PrintRectanglesAreTheScreenShifted)
             const EhRect s = screenRect(kind, f);
             const EhRect p = printRect(kind, f);
             const bool first = kind == PageKind::First;
-            if ((first && (f == 152 || f == 153)) || (!first && f >= 208)) {
+            if ((first && (f == 152 || f == 153)) || (!first && f >= 208))
                 EXPECT_TRUE(p.isZero()) << f;
-                continue;
-            }
-            int dx = 50, dy = 0;
-            if (first && isFirstDutyCell(f))
-                dy = -15;
-            if (!first && isContDutyCell(f))
-                dy = -15;
-            if (!first && f >= 11 && f <= 73)
-                dy = 5 * ((f - 11) / 21);
-            const bool total = first ? f == 150 : (f == 113 || f == 149 || f == 185 || f == 207);
-            if (total)
-                dx = 30;
-            EhRect expected = s.translated(dx, dy);
-            if (first && f == 52)
-                expected.right += 20;
-            if (!first && f == 11)
-                expected.bottom += 4;
-            EXPECT_EQ(p, expected) << (first ? "first " : "continuation ") << f;
+            else
+                EXPECT_EQ(p, s.translated(50, 0)) << (first ? "first " : "continuation ") << f;
         }
     }
+}
+
+// Each box-47 total ends where the amounts of its column end, so that a
+// column of amounts and its sum line up on paper.
+TEST(FieldGeometry, Box47TotalsLineUpWithTheirColumn)
+{
+    const auto check = [](PageKind kind, int base, int columns, int betrag) {
+        const EhRect total = printRect(kind, base + 7 * columns);
+        for (int r = 0; r < 7; ++r)
+            EXPECT_EQ(printRect(kind, base + r * columns + betrag).right, total.right) << base << " row " << r;
+        EXPECT_GT(total.top, printRect(kind, base + 6 * columns + betrag).bottom);
+    };
+    check(PageKind::First, 115, 5, 3);
+    for (int base : EhFieldGeometry::ContDutyBases)
+        check(PageKind::Continuation, base, 5, 3);
+    check(PageKind::Continuation, EhFieldGeometry::ContSummaryBase, 3, 1);
 }

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 
 #include "TestSupport.h"
 #include "settings/Profile.h"
@@ -199,4 +200,88 @@ TEST(FieldTextPainter, FontsWrappingAndUnknownSizes)
     const int large = text.draw(p, rect, QStringLiteral("x"), 4);
     EXPECT_GT(large, oneLine);
     EXPECT_EQ(text.draw(p, rect, QStringLiteral("x"), 7), large);
+}
+
+// A text longer than its field stays in the field, on screen as on paper,
+// and the screen marks the field so the user sees that some of it is hidden.
+TEST(FieldTextPainter, OverlongTextStaysInItsFieldAndIsMarked)
+{
+    testsupport::clearSettings();
+    Fixture f;
+    const int box2 = 10;   // "Feld 2": four lines above box 8
+    QStringList lines;
+    for (int i = 1; i <= 9; ++i)
+        lines << QStringLiteral("Zeile %1").arg(i);
+    const QRect box = f.textRect(PageKind::First, box2);
+    const QRect below(box.left(), box.bottom() + 8, box.width(), 150);
+    const QRect corner(box.right() - 12, box.bottom() - 12, 12, 12);
+
+    f.store.setText(box2, 1, QStringLiteral("Kurz"));
+    const Drawn fits(f.page, f.options);
+    EXPECT_TRUE(fits.extentOf(QColor(255, 0, 0), corner).isNull());
+
+    f.store.setText(box2, 1, lines.join(QStringLiteral("\r\n")));
+    const Drawn over(f.page, f.options);
+    EXPECT_TRUE(over.extentOf(Blue, below).isNull()) << "text drawn below its field";
+    EXPECT_FALSE(over.extentOf(Blue, box).isNull());
+    EXPECT_FALSE(over.extentOf(QColor(255, 0, 0), corner).isNull()) << "no overflow mark";
+
+    // One word wider than the field is cut at the field's side.
+    f.store.setText(box2, 1, QString(200, QLatin1Char('W')));
+    const Drawn wide(f.page, f.options);
+    const QRect drawn = wide.extentOf(Blue);
+    EXPECT_LE(drawn.right(), box.right() + 1);
+    EXPECT_FALSE(wide.extentOf(QColor(255, 0, 0), corner).isNull());
+}
+
+// Print breaks lines where the screen does, even where the printer's wider
+// font would need a break of its own: what the editor accepted never gains a
+// line on paper.
+TEST(FieldTextPainter, PrintKeepsTheScreensLineBreaks)
+{
+    testsupport::clearSettings();
+    const FieldFontSet screen = FieldFontSet::screen(10);
+    const FieldFontSet print = FieldFontSet::print(95);
+    const QStringList pool = QStringLiteral("Spedition Lager Hafen Nord Tor Rampe Kai Halle Zoll Ware Kiste "
+                                            "Palette Sack Fass Ballen Rolle Karton Kolli Stück Posten")
+                                 .split(QLatin1Char(' '));
+    const int width = 890 - 10;   // box 8 less the left inset
+    const auto lineCount = [](const QFont& font, const QString& text, int w) {
+        QTextLayout layout(text, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int n = 0;
+        for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine(), ++n)
+            l.setLineWidth(w);
+        layout.endLayout();
+        return n;
+    };
+    // A text whose lines the printer's font alone would break once more.
+    QString text;
+    for (int i = 0; i < 400 && text.isEmpty(); ++i) {
+        QStringList words;
+        for (int k = 0; k < 14 + i % 9; ++k)
+            words << pool[(i * 7 + k * 3) % pool.size()];
+        const QString candidate = words.join(QLatin1Char(' '));
+        if (lineCount(*print.font(3), candidate, width) > lineCount(*screen.font(3), candidate, width))
+            text = candidate;
+    }
+    ASSERT_FALSE(text.isEmpty());
+    const int lines = lineCount(*screen.font(3), text, width);
+
+    QImage image(1200, 800, QImage::Format_RGB32);
+    QPainter p(&image);
+    const QRect rect(0, 0, 890, 600);
+    FieldTextPainter onScreen(screen);
+    FieldTextPainter onPaper(print);
+    onPaper.breakLinesWith(&screen);
+    const int lineHeight = onPaper.draw(p, rect, QStringLiteral("x"), 3);
+    EXPECT_NEAR(onPaper.draw(p, rect, text, 3), lines * lineHeight, 1);
+    const int screenLine = onScreen.draw(p, rect, QStringLiteral("x"), 3);
+    EXPECT_NEAR(onScreen.draw(p, rect, text, 3), lines * screenLine, 1);
+    // Without the screen's breaks the printer's font would need one more.
+    FieldTextPainter ownBreaks(print);
+    EXPECT_NEAR(ownBreaks.draw(p, rect, text, 3), (lines + 1) * lineHeight, 1);
 }

@@ -35,7 +35,7 @@ std::array<EhRect, 21> GoodsBlock::fields() const
     f[16] = {x(40) + 10, r8 + 38, x(52) - 5, r10 - 4};           // 41
     // 44: the text area right of the caption column, above the small boxes
     // of the Ein-/Ausfuhrfrist line.
-    f[17] = {360, r10 + box44TextTop, x(52) - 6, deadlineTop - 5};
+    f[17] = {360, r10 + box44TextTop, x(52) - 6, deadlineTop - 3};
     f[18] = {x(52) + 10, r8 + 38, x(73) - 9, r10 - 4};           // 42
     // 44 (Ein-/Ausfuhrfrist): one line, its descenders reaching down to the
     // line under it.

@@ -95,6 +95,12 @@ constexpr int ContLowerHeaderBottom = yc(58) - DutyRaise;
 // position, to make room for its title.
 constexpr int ContSummaryTop = yc(56);
 constexpr int ContBottom = yc(67);
+
+// The input-tax check box where the printed cross lands: across the line
+// between box 31 and box 44, left of box 44's captions.
+constexpr int InputTaxBoxLeft = 165;
+constexpr int InputTaxBoxTop = 1495;
+constexpr int InputTaxBoxSize = 30;
 constexpr int FirstBottom = y(66);
 
 } // namespace EhGrid

@@ -70,7 +70,9 @@ std::array<EhRect, FirstPageRows> firstPageScreen()
     f[51] = {x(18) + 10, y(23) - 6, EhGrid::Box21Right - 6, y(24) - 3};   // 30
 
     // The goods position: boxes 31 to 46.
-    const GoodsBlock block{EhGrid::FirstTop, EhGrid::FirstBlockRow, EhGrid::FirstBox44Rows, 56};
+    // Box 44's text takes five lines from the box's first line on: the short
+    // lines there (106-110) are unused in every form set.
+    const GoodsBlock block{EhGrid::FirstTop, EhGrid::FirstBlockRow, EhGrid::FirstBox44Rows, 4};
     const auto goods = block.fields();
     for (int i = 0; i < 21; ++i)
         f[52 + i] = goods[i];
@@ -120,8 +122,9 @@ std::array<EhRect, FirstPageRows> firstPageScreen()
     for (int i = 0; i < 5; ++i)
         f[106 + i] = {360 + 220 * i, shortTop, i == 4 ? text.right : 355 + 220 * (i + 1), shortBottom};
     f[111] = {4160, shortTop, 4160 + text.width(), shortBottom};
-    f[112] = {4160, text.top, 4160 + text.width(), f[71].bottom};
-    f[113] = {text.left, text.top, text.right, f[71].bottom};
+    // 113 starts a line lower and moves up when the first line is free.
+    f[113] = {text.left, text.top + 50, text.right, f[71].bottom};
+    f[112] = {4160, f[113].top, 4160 + text.width(), f[71].bottom};
     f[114] = f[71];
 
     EhRect total;

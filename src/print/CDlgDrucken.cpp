@@ -78,9 +78,25 @@ CDlgDrucken::CDlgDrucken(const QPrinter& printer, QWidget* parent)
         reject();
     });
 
+    m_warning = new QLabel(this);
+    m_warning->setObjectName(QStringLiteral("pageWarning"));
+    m_warning->setWordWrap(true);
+    m_warning->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_warning->hide();
+    connect(m_pages, &QComboBox::currentIndexChanged, this, [this] { showWarning(); });
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_warning);
     layout->addWidget(buttons);
+}
+
+void CDlgDrucken::showWarning()
+{
+    const QString text = m_pageWarning && m_pages->currentIndex() >= 0 ? m_pageWarning(m_pages->currentIndex() + 1)
+                                                                       : QString();
+    m_warning->setText(text);
+    m_warning->setVisible(!text.isEmpty());
 }
 
 void CDlgDrucken::prepare()
@@ -97,6 +113,7 @@ void CDlgDrucken::prepare()
     m_pages->clear();
     m_pages->addItems(PrintDialogModel::pageEntries(m_kind, m_pageCount));
     m_pages->setCurrentIndex(0);
+    showWarning();
     m_reuseBox->setChecked(m_reuse);
     m_pages->setFocus();
     m_prepared = true;

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include "print/PrintDialogModel.h"
 
 class QCheckBox;
@@ -28,6 +30,9 @@ public:
     void setPageCount(int pageCount) { m_pageCount = pageCount; }
     void setFormKind(PrintDialogModel::FormKind kind) { m_kind = kind; }
     void setReusePrinter(bool on) { m_reuse = on; }
+    // What to warn of for a page (1 = first page) before it is printed, for
+    // example texts that the printer would cut; empty: nothing.
+    void setPageWarning(std::function<QString(int page)> warning) { m_pageWarning = std::move(warning); }
 
     int chosenPage() const { return m_page; }
     int copies() const { return m_copies; }
@@ -41,6 +46,7 @@ public:
     QLineEdit* copiesEdit() const { return m_copiesEdit; }
     QCheckBox* reuseBox() const { return m_reuseBox; }
     QPushButton* setupButton() const { return m_setup; }
+    QLabel* warningLabel() const { return m_warning; }
 
     void accept() override;
 
@@ -56,6 +62,9 @@ private:
     bool m_reuse = false;
     bool m_setupRequested = false;
     bool m_prepared = false;
+    std::function<QString(int)> m_pageWarning;
+
+    void showWarning();
 
     QLabel* m_printerName;
     QLabel* m_images[4];   // landscape, portrait, portrait, landscape
@@ -63,4 +72,5 @@ private:
     QLineEdit* m_copiesEdit;
     QCheckBox* m_reuseBox;
     QPushButton* m_setup;
+    QLabel* m_warning;
 };

@@ -1,5 +1,7 @@
 #include "print/EhPrintController.h"
 
+#include <QPageLayout>
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -86,6 +88,16 @@ bool EhPrintController::printOnce()
     dialog.setPageCount(m_view.pageCount());
     dialog.setFormKind(PrintDialogModel::Einheitspapier);
     dialog.setReusePrinter(!remembered.isEmpty());
+    // The print starts at the corner of the printable area; what reaches past
+    // its far edges the printer leaves out.
+    const QPageLayout layout = printer.pageLayout();
+    const QSizeF printable = layout.fullRect(QPageLayout::Millimeter)
+                                 .marginsRemoved(layout.margins(QPageLayout::Millimeter))
+                                 .size();
+    dialog.setPageWarning([this, printable](int page) {
+        return EhPrintJob::cutWarning(EhPrintJob::pageOf(*m_view.document(), page, m_view.fieldDefinitions()),
+                                      printable);
+    });
     if (m_env.runDialog(dialog) != QDialog::Accepted) {
         m_view.viewport()->update();
         if (!dialog.setupRequested())

@@ -4,11 +4,15 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
+#include <QSizeF>
 
 #include "form/FieldDefinitions.h"
 #include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "print/EhPrintLayer.h"
+#include "form/EhFieldNames.h"
+#include "form/FieldStore.h"
 #include "view/FormPainter.h"
 
 using EhFieldFlags::PageKind;
@@ -74,6 +78,39 @@ bool printCopies(QPagedPaintDevice& device, const EhFormPage& page, int copies)
         painter.restore();
     }
     return painter.end();
+}
+
+QString cutWarning(const EhFormPage& page, const QSizeF& printableMm)
+{
+    if (!page.store || printableMm.isEmpty())
+        return {};
+    const EhPrintLayer layer(EhPrintSetup::fromStore(page.kind()));
+    const QRectF area(0, 0, printableMm.width() * 10, printableMm.height() * 10);
+    QStringList names;
+    for (const EhPrintedField& f : layer.printedFields(page)) {
+        const QString text = page.store->text(f.field, f.page);
+        if (text.trimmed().isEmpty())
+            continue;
+        // Where the text's lines go, as printing lays them out.
+        QPicture scratch;
+        QPainter painter(&scratch);
+        QRectF lines;
+        layer.PrintField(painter, f.placed, text, page.store->attr(f.field, f.page), false, &lines);
+        painter.end();
+        if (lines.isEmpty() || area.contains(lines))
+            continue;
+        QString name = f.kind == EhFieldFlags::PageKind::First ? EhFieldNames::firstPage(f.field)
+                                                                : EhFieldNames::continuation(f.field);
+        if (name.isEmpty())
+            name = QStringLiteral("Feld 47");
+        if (!names.contains(name))
+            names << name;
+    }
+    if (names.isEmpty())
+        return {};
+    return QStringLiteral("Achtung: Der Drucker kann nicht bis an den Blattrand drucken. Der Text von %1 "
+                          "würde abgeschnitten. Bitte die Ränder prüfen.")
+        .arg(names.join(QStringLiteral(", ")));
 }
 
 bool exportPdf(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions, const QString& path,

@@ -7,6 +7,7 @@ class FieldDefinitions;
 class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
+class QSizeF;
 struct EhFormPage;
 struct EhPrintSetup;
 
@@ -36,6 +37,12 @@ void paintSheet(QPainter& painter, const EhFormPage& page, const EhPrintSetup& s
 // the margins and corrections of the store. False when the device refused
 // to start or to take a further sheet.
 bool printCopies(QPagedPaintDevice& device, const EhFormPage& page, int copies);
+
+// A warning when the printer would cut texts of a page: the fields whose
+// printed text, with the margins and corrections of the store, reaches
+// outside a printable area of this size (mm, from its top-left corner, where
+// the print starts). Empty when everything fits.
+QString cutWarning(const EhFormPage& page, const QSizeF& printableMm);
 
 // The filled form for mail and archive: every page of the document as the
 // form with its texts laid out as printed, without the printer's margins

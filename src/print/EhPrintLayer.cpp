@@ -160,7 +160,7 @@ QList<EhPrintedField> EhPrintLayer::printedFields(const EhFormPage& page) const
 }
 
 int EhPrintLayer::PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
-                             bool singleLine) const
+                             bool singleLine, QRectF* extent) const
 {
     int factorV = m_setup.factorV;
     int factorH = m_setup.factorH;
@@ -168,7 +168,8 @@ int EhPrintLayer::PrintField(QPainter& painter, const QRect& placed, const QStri
         factorV = Profile::get(Settings::PrnFactorV);
         factorH = Profile::get(Settings::PrnFactorH);
     }
-    return m_text.draw(painter, corrected(placed, factorV, factorH), text, attr, singleLine, nullptr, placed.width());
+    return m_text.draw(painter, corrected(placed, factorV, factorH), text, attr, singleLine, nullptr, placed.width(),
+                       extent);
 }
 
 void EhPrintLayer::printPage(QPainter& painter, const EhFormPage& page) const
@@ -208,14 +209,22 @@ void EhPrintLayer::printMarks(QPainter& painter, PageKind kind) const
     painter.setPen(Qt::black);
 }
 
-void EhPrintLayer::printInputTaxCross(QPainter& painter) const
+QRect EhPrintLayer::inputTaxCrossRect() const
 {
     const int x = m_setup.originLeft() + m_setup.crossH;
     // The cross offsets count upwards like the sheet's own origin.
     const int y = -(m_setup.originTop() + m_setup.crossV);
+    return QRect(x + 215, y + 1495, 30, 30);
+}
+
+void EhPrintLayer::printInputTaxCross(QPainter& painter) const
+{
+    const QRect r = inputTaxCrossRect();
+    const int right = r.left() + r.width();
+    const int bottom = r.top() + r.height();
     painter.save();
     painter.setPen(blackPen(ThickPen));
-    painter.drawLine(x + 215, y + 1495, x + 245, y + 1525);
-    painter.drawLine(x + 245, y + 1495, x + 215, y + 1525);
+    painter.drawLine(r.left(), r.top(), right, bottom);
+    painter.drawLine(right, r.top(), r.left(), bottom);
     painter.restore();
 }

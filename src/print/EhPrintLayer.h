@@ -79,7 +79,7 @@ public:
     // One field's text into its placed rectangle, corrected, with the line
     // breaks the screen shows; returns the height of the printed text.
     int PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
-                   bool singleLine = false) const;
+                   bool singleLine = false, QRectF* extent = nullptr) const;
 
     // Where the form picture lies in the printer's coordinates: the print
     // rectangles are the screen rectangles 5 mm further right, so a picture
@@ -87,6 +87,10 @@ public:
     // field text of the picture exactly over the printed one. The preview
     // and the export take both from here.
     QPoint sheetPictureOffset() const;
+
+    // Where the input-tax cross goes on the sheet (its two lines are the
+    // rectangle's diagonals).
+    QRect inputTaxCrossRect() const;
 
 private:
     void printMarks(QPainter& painter, EhFieldFlags::PageKind kind) const;

@@ -26,10 +26,12 @@ EhPrintPreviewDialog::EhPrintPreviewDialog(const CEinheitspapierDoc& doc, const 
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setWindowTitle(QStringLiteral("Seitenansicht"));
-    // The preview draws on a printer of its own with the paper and the
-    // margins of the program's printer: the pages look as they will print.
+    // The preview draws on a printer of its own with the paper of the
+    // program's printer, over the whole sheet: the form picture lies at the
+    // sheet's corner as on the pre-printed paper, and every text where it
+    // lands on that paper.
     m_printer->setPageLayout(printer.pageLayout());
-    m_printer->setFullPage(false);
+    m_printer->setFullPage(true);
     m_preview = new QPrintPreviewWidget(m_printer.get(), this);
     m_preview->setObjectName(QStringLiteral("preview"));
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &EhPrintPreviewDialog::paintPages);
@@ -72,6 +74,8 @@ EhPrintPreviewDialog::~EhPrintPreviewDialog() = default;
 
 void EhPrintPreviewDialog::paintPages(QPrinter* printer) const
 {
+    // Whole sheets, whatever printer the pages are asked for.
+    printer->setFullPage(true);
     QPainter painter(printer);
     for (int page = 1; page <= m_doc.store().pageCount(); ++page) {
         if (page > 1)
@@ -79,7 +83,9 @@ void EhPrintPreviewDialog::paintPages(QPrinter* printer) const
         painter.save();
         EhPrintJob::useSheetUnits(painter, *printer);
         const EhFormPage sheet = EhPrintJob::pageOf(m_doc, page, m_definitions);
-        EhPrintJob::paintSheet(painter, sheet, EhPrintSetup::fromStore(sheet.kind()), EhPrintJob::Backdrop::FaintForm);
+        const EhPrintSetup setup = EhPrintSetup::fromStore(sheet.kind());
+        painter.translate(-EhPrintLayer(setup).sheetPictureOffset());
+        EhPrintJob::paintSheet(painter, sheet, setup, EhPrintJob::Backdrop::FaintForm);
         painter.restore();
     }
 }

@@ -119,7 +119,13 @@ int beforeTotal(const EhGrid::DutyColumns& cols, int width)
 QList<Caption> buildFirst()
 {
     const int n = NumberDrop, t = TextDrop;
-    const GoodsBlockCaptions goods = goodsBlock(EhGrid::FirstTop, EhGrid::FirstBlockRow, LinePitch);
+    GoodsBlockCaptions goods = goodsBlock(EhGrid::FirstTop, EhGrid::FirstBlockRow, LinePitch);
+    // Box 44's number and the first word of its caption stand right of the
+    // input-tax check box, which reaches into box 44's first line.
+    constexpr int Box44Number = 11, Box44FirstWord = 16;
+    const int clear = EhGrid::InputTaxBoxLeft + EhGrid::InputTaxBoxSize + 5;
+    goods.numbers[Box44Number].pos.setX(clear);
+    goods.texts[Box44FirstWord].pos.setX(clear + 34);
     QList<Caption> c;
     c << at(155, 106, "EUROPÄISCHE UNION") << at(1373, 96, "A") << at(1069, 96, "1   A N M E L D U N G");
     // Box numbers 2 to 30.

@@ -159,12 +159,16 @@ QList<Group> buildFirst()
     thin.v(x(35), y(57), y(59));
     thin.h(y(59), L, R);
 
-    // The input-tax check box on the last line of box 31, and its cross. (The
-    // first line of box 44 belongs to box 44's text when nothing else is
-    // kept there.)
-    taxBox.box(165, 1468, 195, 1498);
-    cross.line(165, 1468, 195, 1498);
-    cross.line(195, 1468, 165, 1498);
+    // The input-tax check box and its cross, where the printer puts the
+    // cross. (The first line of box 44 belongs to box 44's text when nothing
+    // else is kept there.)
+    {
+        constexpr int l = EhGrid::InputTaxBoxLeft, t = EhGrid::InputTaxBoxTop;
+        constexpr int r = l + EhGrid::InputTaxBoxSize, b = t + EhGrid::InputTaxBoxSize;
+        taxBox.box(l, t, r, b);
+        cross.line(l, t, r, b);
+        cross.line(r, t, l, b);
+    }
 
     stamp(stampAThin, stampAThick, 104, 274, 137, 245);
     stamp(stampCThin, stampCThick, y(50) - 1, y(54) - 3, y(50) + 29, y(50) + 137);

@@ -122,10 +122,12 @@ QStringList brokenLines(const QString& text, const QFont& font, const QTextOptio
 } // namespace
 
 int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
-                           bool singleLine, bool* overflow, int breakWidth) const
+                           bool singleLine, bool* overflow, int breakWidth, QRectF* extent) const
 {
     if (overflow)
         *overflow = false;
+    if (extent)
+        *extent = QRectF();
     if (const QFont* f = m_fonts.font(attr)) {
         m_current = *f;
         m_currentBreak = m_breakFonts ? *m_breakFonts->font(attr) : *f;
@@ -208,6 +210,10 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
             painter.scale(scale, 1.0);
         layout.draw(&painter, QPointF(0, 0));
         painter.restore();
+        if (extent && natural > 0) {
+            const double drawnWidth = std::min(natural * scale, width);
+            *extent |= QRectF(std::max(x, left), rect.top() + height, drawnWidth, lineHeight);
+        }
         height += lineHeight;
     }
     painter.restore();

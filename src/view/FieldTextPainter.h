@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -72,9 +73,11 @@ public:
     // right edge. breakWidth, when not negative, is the rectangle's width for
     // breaking lines (before the printer's area correction changed it).
     // Returns the height of the drawn text; overflow, when given, tells
-    // whether some of the text did not fit.
+    // whether some of the text did not fit; extent, when given, receives
+    // the rectangle the drawn lines cover.
     int draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
-             bool singleLine = false, bool* overflow = nullptr, int breakWidth = -1) const;
+             bool singleLine = false, bool* overflow = nullptr, int breakWidth = -1,
+             QRectF* extent = nullptr) const;
 
 private:
     const FieldFontSet& m_fonts;

@@ -225,10 +225,18 @@ TEST_F(PrintCommand, PreviewAndExport)
     run(EhPrintController::ExportPdf);
     const PdfText archive = readPdfText(exported);
     ASSERT_EQ(archive.pages, 2);
-    // The form at the page's corner, Feld 2 in its box at 16.0 mm.
+    // The form at the page's corner, Feld 2 in its box at 16.0 mm, its text
+    // exactly where the screen has it.
     const PdfWord* sender = archive.find(QStringLiteral("Absender"), 1);
     ASSERT_TRUE(sender);
-    EXPECT_NEAR(sender->left, 16.0 + 1.0, 0.3);
+    EXPECT_NEAR(sender->left, 16.0 + 0.2 + 1.0, 0.2);
+    // The preview shows the whole sheet alike, its right edge included.
+    const PdfWord* shownSender = shown.find(QStringLiteral("Absender"), 1);
+    ASSERT_TRUE(shownSender);
+    EXPECT_NEAR(shownSender->left, sender->left, 0.1);
+    const PdfWord* rightmost = shown.find(QStringLiteral("BESTIMMUNGSZOLLSTELLE"), 1);
+    ASSERT_TRUE(rightmost);
+    EXPECT_LT(rightmost->right, 205.0);
     EXPECT_TRUE(messages.isEmpty());
 
     env.pdfFileName = [&](QWidget*, const QString&) {

@@ -1,12 +1,22 @@
 #include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QLabel>
+#include <QComboBox>
+#include <QPrinter>
+#include <QTest>
 #include <QTextStream>
 
 #include <iostream>
 
 #include "PrintFixture.h"
+#include "form/EhField.h"
 #include "form/EhFieldGeometry.h"
+#include "form/EhFieldGeometryGrid.h"
+#include "print/CDlgDrucken.h"
 #include "print/EhPrintLayer.h"
 #include "view/EhBox44Text.h"
+#include "view/EhFormLines.h"
 
 using EhFieldFlags::PageKind;
 
@@ -140,4 +150,92 @@ TEST_F(PrintFitTest, EveryPrintedTextLiesInsideItsDrawnBox)
     }
     std::cout << inside << " of " << fields << " printed fields inside their drawn boxes\n";
     EXPECT_EQ(inside, fields);
+}
+
+// The printed input-tax cross lands in the check box the form draws, for any
+// margins of the first sheet.
+TEST_F(PrintFitTest, InputTaxCrossLandsInItsCheckBox)
+{
+    QRect drawn;
+    for (const QLine& l : EhFormLines::firstPage()[EhFormLines::FirstInputTaxBox])
+        drawn |= QRect(l.p1(), l.p2()).normalized();
+    ASSERT_FALSE(drawn.isEmpty());
+    for (int margin : {0, 35, -20}) {
+        Profile::set(Settings::Left_Margin_EH, margin);
+        Profile::set(Settings::Top_Margin_EH, -margin);
+        const EhPrintLayer layer(EhPrintSetup::fromStore(PageKind::First));
+        const QRect cross = layer.inputTaxCrossRect().translated(-layer.sheetPictureOffset());
+        EXPECT_TRUE(drawn.adjusted(-5, -5, 5, 5).contains(cross)) << margin;
+        EXPECT_TRUE(cross.adjusted(-5, -5, 5, 5).contains(drawn)) << margin;
+    }
+}
+
+// Box 24 B lies at the sheet's right edge: a printer that cannot print that
+// far would cut it, and the print dialog says so for the page chosen.
+TEST_F(PrintFitTest, TextsBeyondThePrintableAreaAreNamedInThePrintDialog)
+{
+    const int box24B = 44;
+    setText(box24B, 1, QStringLiteral("EUR"));
+    setText(10, 1, QStringLiteral("Absender"));
+    const EhFormPage first = EhPrintJob::pageOf(doc, 1, definitions);
+    // An A4 printer that prints to the edge, and one that keeps 5 mm free.
+    EXPECT_TRUE(EhPrintJob::cutWarning(first, QSizeF(210, 297)).isEmpty());
+    const QString warning = EhPrintJob::cutWarning(first, QSizeF(200, 287));
+    EXPECT_TRUE(warning.contains(QStringLiteral("Feld 24 B"))) << qPrintable(warning);
+    EXPECT_FALSE(warning.contains(QStringLiteral("Feld 2,"))) << qPrintable(warning);
+    // A margin that moves the print above the printable area cuts box 1.
+    setText(0, 1, QStringLiteral("IM"));
+    Profile::set(Settings::Top_Margin_EH, -200);
+    EXPECT_TRUE(EhPrintJob::cutWarning(EhPrintJob::pageOf(doc, 1, definitions), QSizeF(210, 297))
+                    .contains(QStringLiteral("Feld 1 A")));
+    Profile::set(Settings::Top_Margin_EH, 0);
+    setText(0, 1, QString());
+
+    QPrinter printer(QPrinter::HighResolution);
+    CDlgDrucken dialog(printer);
+    dialog.setPageCount(2);
+    dialog.setPageWarning([&](int page) {
+        return EhPrintJob::cutWarning(EhPrintJob::pageOf(doc, page, definitions), QSizeF(200, 287));
+    });
+    dialog.show();
+    EXPECT_TRUE(dialog.warningLabel()->isVisible());
+    EXPECT_EQ(dialog.warningLabel()->text(), warning);
+    // The continuation sheet has nothing at its edge.
+    QTest::keyClick(dialog.pageBox(), Qt::Key_Down);
+    EXPECT_EQ(dialog.pageBox()->currentIndex(), 1);
+    EXPECT_FALSE(dialog.warningLabel()->isVisible());
+}
+
+// Box 44 takes five lines in the size the continuation sheet's box 44 has,
+// on screen and on paper, inside the box and above the deadline line.
+TEST_F(PrintFitTest, Box44HoldsFiveLines)
+{
+    QStringList lines;
+    for (int i = 1; i <= 5; ++i)
+        lines << QStringLiteral("Vermerk%1 Unterlagen").arg(i);
+    doc.store().setText(EhField::Box44, 1, lines.join(QStringLiteral("\r\n")));
+    doc.store().setAttr(EhField::Box44, 1, doc.store().attr(EhField::Cont::FirstBlock + EhField::Block::Box44, 2));
+    const PdfText pdf = print(1);
+    const EhPrintLayer layer(EhPrintSetup::fromStore(PageKind::First));
+    const EhPrintedField box44{PageKind::First, EhField::Box44, 1, {}};
+    const Box box = drawnBox(box44, layer.sheetPictureOffset());
+    for (int i = 1; i <= 5; ++i) {
+        const PdfWord* w = pdf.find(QStringLiteral("Vermerk%1").arg(i));
+        ASSERT_TRUE(w) << i;
+        EXPECT_TRUE(box.holds(*w)) << i;
+    }
+    // The box lies inside box 44: below box 31's bottom line and above the
+    // deadline line.
+    EXPECT_GE(box.top * 10 - layer.sheetPictureOffset().y(), EhGrid::y(34));
+    EXPECT_LE(box.bottom * 10 - layer.sheetPictureOffset().y(), EhGrid::y(38));
+
+    QImage image(2100, 3000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const FieldFontSet fonts = FieldFontSet::screen(10);
+    FieldTextPainter screen(fonts);
+    const EhRect s = EhFieldGeometry::screenRect(PageKind::First, EhField::Box44);
+    bool overflow = true;
+    screen.draw(painter, QRect(s.left, s.top, s.width(), s.height()), doc.store().text(EhField::Box44, 1),
+                doc.store().attr(EhField::Box44, 1), false, &overflow);
+    EXPECT_FALSE(overflow);
 }

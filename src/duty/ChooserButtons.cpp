@@ -11,8 +11,14 @@ namespace ChooserButtons {
 
 QDialogButtonBox* make(QDialog* dialog, const QString& cancelText, const QString& helpText, QPushButton** take)
 {
+    return make(dialog, QStringLiteral("Übernehmen"), cancelText, helpText, take);
+}
+
+QDialogButtonBox* make(QDialog* dialog, const QString& takeText, const QString& cancelText, const QString& helpText,
+                       QPushButton** take)
+{
     QPushButton* ok = nullptr;
-    QDialogButtonBox* buttons = okCancelButtons(dialog, &ok, QStringLiteral("Übernehmen"), cancelText);
+    QDialogButtonBox* buttons = okCancelButtons(dialog, &ok, takeText, cancelText);
     ok->setToolTip(QStringLiteral("Dialog beenden und alle Daten sichern"));
     ok->setDefault(true);
     for (QAbstractButton* b : buttons->buttons()) {

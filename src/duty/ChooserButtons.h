@@ -15,6 +15,11 @@ namespace ChooserButtons {
 QDialogButtonBox* make(QDialog* dialog, const QString& cancelText, const QString& helpText,
                        QPushButton** take = nullptr);
 
+// The same with another text on the accepting button ("OK" for the dialogs
+// that store rather than take).
+QDialogButtonBox* make(QDialog* dialog, const QString& takeText, const QString& cancelText, const QString& helpText,
+                       QPushButton** take);
+
 // Adds "Hilfe" with its tooltip to a dialog's buttons; it shows helpText.
 QPushButton* addHelpButton(QDialogButtonBox* buttons, QDialog* dialog, const QString& helpText);
 

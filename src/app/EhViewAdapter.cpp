@@ -5,6 +5,7 @@
 #include "app/AppIcons.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/EhAppDocument.h"
+#include "duty/CDlgDefaultTexte_EH.h"
 #include "print/EhPrintController.h"
 #include "view/CEinheitspapierView.h"
 
@@ -39,6 +40,9 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
     m_view->setHelpContext(&app.help());
     m_view->setFormSetChooser([&app](QWidget* p) { return app.formSetChooser() ? app.formSetChooser()(p) : -1; });
     new EhPrintController(*m_view, app.printEnvironment());   // printing: its commands join the view's
+    QAction* defaults = m_view->addCommandAction(V::FormDefaults, QStringLiteral("&Formularvorgaben..."), {},
+                                                 [this] { runFormDefaults(); });
+    defaults->setStatusTip(QStringLiteral("Öffnet einen Dialog zur Eingabe von Voreinstellungen und Vorgabetexten"));
     QObject::connect(m_view, &CEinheitspapierView::statusChanged, m_view,
                      [this](const QString& page, const QString& mode) {
                          m_pageText = page;
@@ -58,6 +62,16 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
 }
 
 EhViewAdapter::~EhViewAdapter() = default;
+
+void EhViewAdapter::runFormDefaults()
+{
+    {
+        HelpContext::Scope help(&m_app.help(), FormDefaultsHelp);
+        CDlgDefaultTexte_EH::edit(m_view, m_view->fieldDefinitions(), m_app.registry());
+    }
+    // The stamp fields' flags may have changed under the open document.
+    m_view->viewport()->update();
+}
 
 QWidget* EhViewAdapter::widget()
 {

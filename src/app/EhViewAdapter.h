@@ -14,6 +14,9 @@ class EhAppDocument;
 class EhViewAdapter : public FormViewInterface
 {
 public:
+    // The help topic of "&Formularvorgaben..." (the form defaults dialog).
+    static constexpr int FormDefaultsHelp = 132;
+
     EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document, QWidget* parent);
     ~EhViewAdapter() override;
 
@@ -28,6 +31,8 @@ public:
     void activated() override;
 
 private:
+    void runFormDefaults();
+
     CKestrovaneImportApp& m_app;
     EhAppDocument& m_document;
     QPointer<CEinheitspapierView> m_view;

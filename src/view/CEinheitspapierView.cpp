@@ -11,6 +11,7 @@
 #include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
+#include "form/EhField.h"
 #include "form/EhFieldGeometry.h"
 #include "view/CDlgTexteingabe.h"
 #include "duty/Feld47Box.h"
@@ -184,6 +185,8 @@ bool CEinheitspapierView::goToFormField(int field, int page, int direction)
         runStampInput(target, direction);
     else if (const std::optional<Feld47Box> box = Feld47Box::openedBy(target, page))
         runBox47(*box, target);
+    else if (!m_inBox44Dialog && page == 1 && target == EhField::Box44)
+        runBox44Dialog(direction);
     return true;
 }
 

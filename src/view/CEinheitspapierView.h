@@ -180,6 +180,7 @@ private:
     EhFocusNavigator navigator() const;
     void layoutView();
     void runStampInput(int field, int direction);
+    void runBox44Dialog(int direction);
     void mousePress(const QPoint& pos);
     void mouseMove(const QPoint& pos);
     void markModified();
@@ -194,5 +195,6 @@ private:
     QList<QAction*> m_contextList;
     HelpContext* m_help = nullptr;
     bool m_inStampInput = false;
+    bool m_inBox44Dialog = false;
     bool m_overField = false;
 };

@@ -1,15 +1,18 @@
 // The dialogs that fill a box of the Einheitspapier instead of the field
-// editor: box 47 (entered by Tab, mouse or any other focus move) and the
-// pickers of "Vor&gaben einfügen...".
+// editor: boxes 44 and 47 (entered by Tab, mouse or any other focus move) and
+// the pickers of "Vor&gaben einfügen...".
 #include "view/CEinheitspapierView.h"
 
+#include "duty/CDlgFeld44Einfuhr.h"
 #include "duty/CDlgFeld47.h"
 #include "duty/CDlgFeld47Summe.h"
 #include "duty/Feld47Box.h"
 #include "duty/Feld47Grid.h"
 #include "form/CEinheitspapierDoc.h"
+#include "form/EhField.h"
 #include "settings/HelpContext.h"
 #include "view/CQznEditWindow_EHP.h"
+#include "view/EhFocusNavigator.h"
 #include "view/EhBoxPickers.h"
 
 void CEinheitspapierView::runBox47(const Feld47Box& box, int field)
@@ -37,6 +40,25 @@ void CEinheitspapierView::runBox47(const Feld47Box& box, int field)
     m_editor->loadField(field, box.page);
     m_editor->show();
     m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+// Box 44 is filled in its dialog, which also sets the input-tax cross; the
+// focus then moves on as after the stamp lines.
+void CEinheitspapierView::runBox44Dialog(int direction)
+{
+    m_inBox44Dialog = true;
+    CDlgFeld44Einfuhr dialog(m_doc->store().text(EhField::Box44, 1), m_doc->inputTax(), true, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_doc->store().setText(EhField::Box44, 1, dialog.text());
+        m_doc->setInputTax(dialog.inputTax());
+        m_editor->loadField(EhField::Box44, 1);
+        markModified();
+        viewport()->update();
+    }
+    const EhFocusNavigator nav = navigator();
+    const int next = direction < 0 ? nav.previousField(1, EhField::Box44) : nav.nextField(1, EhField::Box44);
+    goToFormField(next, 1, direction);
+    m_inBox44Dialog = false;
 }
 
 bool CEinheitspapierView::runBoxPicker()

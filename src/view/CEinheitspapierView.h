@@ -174,13 +174,13 @@ private:
 
     // CEinheitspapierViewBoxes.cpp: the dialogs that fill a box
     void runBox47(const Feld47Box& box, int field);
+    void runBox44Dialog(int direction);
     bool runBoxPicker();
 
     // CEinheitspapierView.cpp
     EhFocusNavigator navigator() const;
     void layoutView();
     void runStampInput(int field, int direction);
-    void runBox44Dialog(int direction);
     void mousePress(const QPoint& pos);
     void mouseMove(const QPoint& pos);
     void markModified();

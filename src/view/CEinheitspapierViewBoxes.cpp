@@ -68,7 +68,7 @@ bool CEinheitspapierView::runBoxPicker()
         return false;
     const int field = currentField();
     const int page = currentPage();
-    if (picker({*m_doc, page, field, this})) {
+    if (picker({*m_doc, page, field, this, m_definitions})) {
         m_editor->loadField(field, page);
         markModified();
         viewport()->update();

@@ -1,6 +1,7 @@
 #pragma once
 
 class CEinheitspapierDoc;
+class FieldDefinitions;
 class QWidget;
 
 // "Vor&gaben einfügen..." (F2): which picker fills which box of the
@@ -14,6 +15,9 @@ struct Request {
     int page;    // 1 = first page, 2.. = continuation sheets
     int field;   // the focused field of that page
     QWidget* parent;
+    // The flag tables the view shows the form by (which parts of a box the
+    // form set hides).
+    const FieldDefinitions& definitions;
 };
 
 // Runs the picker; true when it changed the document, false when the user

@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "duty/ChooserButtons.h"
 
 namespace {
 
@@ -34,6 +38,19 @@ RadioChoiceBox::RadioChoiceBox(const QString& title, const QStringList& labels, 
         if (on)
             emit choiceChanged(id);
     });
+}
+
+RadioChoiceBox* RadioChoiceBox::fillDialog(QDialog* dialog, const QString& title, const QStringList& labels,
+                                           int checked, std::function<void(int)> chosen)
+{
+    auto* box = new RadioChoiceBox(title, labels, dialog);
+    box->setCheckedIndex(checked);
+    connect(box, &RadioChoiceBox::choiceChanged, dialog, std::move(chosen));
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(box);
+    layout->addWidget(ChooserButtons::make(dialog, QStringLiteral("Abbrechen"), QString()));
+    box->focusChoice();
+    return box;
 }
 
 int RadioChoiceBox::checkedIndex() const

@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QButtonGroup;
+class QDialog;
 class QRadioButton;
 
 // A framed column of radio buttons for the pickers of boxes 1, 19 and 20.
@@ -19,6 +22,12 @@ class RadioChoiceBox : public QGroupBox
 public:
     // Labels are shown as given: an ampersand is a character, not a key.
     RadioChoiceBox(const QString& title, const QStringList& labels, QWidget* parent = nullptr);
+
+    // A picker that is one column of choices: the box, then "Übernehmen" and
+    // "Abbrechen", with the keyboard on the chosen entry. chosen is told
+    // every new choice.
+    static RadioChoiceBox* fillDialog(QDialog* dialog, const QString& title, const QStringList& labels, int checked,
+                                      std::function<void(int)> chosen);
 
     // -1 when no button is chosen.
     int checkedIndex() const;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "ViewTestSupport.h"
+#include "form/EhField.h"
 #include "form/EhDocumentOperations.h"
 #include "form/FieldStore.h"
 
@@ -214,7 +215,7 @@ TEST_F(StampLines, TwoAndThreeRowLinesAreTypedInTheDialog)
 TEST_F(StampLines, TheDateLineTakesTodaysDateOnRequest)
 {
     QAction* choice = view->action(CEinheitspapierView::InsertChoice);
-    goTo(10, 1);
+    goTo(EhField::Box27, 1);   // a box without a picker
     EXPECT_FALSE(choice->isEnabled());
     goTo(6, 1);
     EXPECT_TRUE(choice->isEnabled());

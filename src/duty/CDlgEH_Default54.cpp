@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "duty/ChooserButtons.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgEH_Default54::CDlgEH_Default54(const QDate& today, QWidget* parent) : QDialog(parent), m_today(today)
 {
@@ -23,7 +23,8 @@ CDlgEH_Default54::CDlgEH_Default54(const QDate& today, QWidget* parent) : QDialo
 
     QPushButton* take = nullptr;
     QDialogButtonBox* buttons =
-        ChooserButtons::make(this, QStringLiteral("Datum einsetzen"), QStringLiteral("Abbrechen"), QString(), &take);
+        okCancelButtons(this, &take, QStringLiteral("Datum einsetzen"));
+    take->setDefault(true);
     take->setToolTip(QStringLiteral("Datum in das Feld einsetzen und den Dialog beenden"));
 
     auto* form = new QFormLayout;

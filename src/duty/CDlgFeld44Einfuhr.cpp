@@ -4,12 +4,11 @@
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "duty/ChooserButtons.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(const QString& boxText, bool inputTax, bool offerCross, QWidget* parent)
     : QDialog(parent)
@@ -41,9 +40,10 @@ CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(const QString& boxText, bool inputTax, bool
     m_cross->setVisible(offerCross);
 
     QPushButton* ok = nullptr;
-    QDialogButtonBox* buttons = ChooserButtons::make(this, QStringLiteral("OK"), QStringLiteral("Abbrechen"), QString(), &ok);
+    QDialogButtonBox* buttons = okCancelButtons(this, &ok);
     // Enter makes a new line in the text; it takes the dialog elsewhere.
     ok->setAutoDefault(false);
+    ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
@@ -70,8 +70,7 @@ bool CDlgFeld44Einfuhr::eventFilter(QObject* watched, QEvent* event)
 void CDlgFeld44Einfuhr::accept()
 {
     if (!m_model.take(m_text->toPlainText(), m_offerCross && m_cross->isChecked())) {
-        QMessageBox::warning(this, windowTitle(), m_model.error());
-        m_text->setFocus();
+        refuseEntry(this, m_text, m_model.error());
         return;
     }
     QDialog::accept();

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "settings/OkCancelButtons.h"
 #include "settings/StringTable.h"
 
 namespace {
@@ -174,8 +175,7 @@ void CDlgEH_Default08::accept()
         return;
     }
     if (!m_model.save(m_address->toPlainText(), m_customs->text())) {
-        QMessageBox::warning(this, title(), m_model.errorMessage());
-        m_address->setFocus();
+        refuseEntry(this, m_address, m_model.errorMessage());
         return;
     }
     fillList();

@@ -32,7 +32,7 @@ TEST_F(FormDefaultsCommand, StoresTheDefaultsAndTheStampFlagsUnderItsHelpTopic)
     prompt.choices << 0;
     start();
     CEinheitspapierView* view = activeView(frame());
-    QAction* command = view->action(CEinheitspapierView::Command(EhViewAdapter::FormDefaults));
+    QAction* command = view->action(CEinheitspapierView::Command(CEinheitspapierView::FormDefaults));
     ASSERT_TRUE(command);
     EXPECT_EQ(command->text(), QStringLiteral("&Formularvorgaben..."));
     EXPECT_TRUE(frame().menu(QStringLiteral("menuForm"))->actions().contains(command));

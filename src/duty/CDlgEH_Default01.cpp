@@ -39,6 +39,8 @@ CDlgEH_Default01::CDlgEH_Default01(const std::array<QString, Default01Model::Par
     layout->addWidget(heading);
     layout->addLayout(parts);
     layout->addWidget(ChooserButtons::make(this, QStringLiteral("Abbrechen"), QString()));
+    // Wide enough for the title bar to show the whole title.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 2);
     if (first)
         first->focusChoice();
 }

@@ -38,6 +38,7 @@ CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(const QString& boxText, bool inputTax, bool
     m_cross->setToolTip(QStringLiteral("Aktivieren dieser Checkbox erzeugt ein Kreuz im Formular"));
     m_cross->setChecked(inputTax);
     m_cross->setVisible(offerCross);
+    m_cross->installEventFilter(this);
 
     QPushButton* ok = nullptr;
     QDialogButtonBox* buttons = okCancelButtons(this, &ok);
@@ -57,7 +58,7 @@ CDlgFeld44Einfuhr::CDlgFeld44Einfuhr(const QString& boxText, bool inputTax, bool
 
 bool CDlgFeld44Einfuhr::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_text && event->type() == QEvent::KeyPress) {
+    if ((watched == m_text || watched == m_cross) && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && (key->modifiers() & Qt::ControlModifier)) {
             accept();

@@ -9,8 +9,8 @@ class QPlainTextEdit;
 
 // "Feld 44": the text of box 44 and the input-tax cross. OK keeps the
 // dialog open with a message when the text does not fit the box.
-// Ctrl+Enter takes the dialog from inside the text, where Enter makes a new
-// line.
+// Ctrl+Enter takes the dialog from inside the text too, where Enter makes a
+// new line.
 class CDlgFeld44Einfuhr : public QDialog
 {
     Q_OBJECT

@@ -66,7 +66,7 @@ CDlgEH_Default08::CDlgEH_Default08(const QString& boxText, QWidget* parent) : QD
 
     m_edit = button(QStringLiteral("&Bearbeiten"), "edit", QStringLiteral("Ausgewählten Datensatz editieren"), this);
     m_new = button(QStringLiteral("&Neuer Datensatz"), "new", QStringLiteral("Neuen Datensat erstellen"), this);
-    m_take = button(QStringLiteral("Übernehmen"), "take",
+    m_take = button(QStringLiteral("Übernehmen"), "ok",
                     QStringLiteral("Daten in Dokument übernehmen und den Dialog beenden"), this);
     m_take->setDefault(true);
     m_cancel = button(QStringLiteral("Abbrechen"), "cancel",

@@ -45,7 +45,7 @@ TEST(FormDefaultsDialog, ShowsTheStoredValuesWithTheirTooltips)
     EXPECT_EQ(dialog.customsNumber2()->toolTip(), QStringLiteral("Eintragen: Zollnummer des Anmelders/Vertereters"));
     EXPECT_EQ(dialog.check("notOnPage2")->toolTip(), QStringLiteral("Deaktiviert die Angaben für die Ergänzungsblätter"));
     EXPECT_EQ(dialog.check("threeLineStamp")->text(), QStringLiteral("Feld 2 und Feld 5 im Stempel dreizeilig."));
-    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("take"))->text(), QStringLiteral("OK"));
+    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("ok"))->text(), QStringLiteral("OK"));
     EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("cancel"))->text(), QStringLiteral("Abbruch"));
 
     // Abbruch stores nothing.

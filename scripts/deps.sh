@@ -5,7 +5,7 @@ KV_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation poppler-utils
+  fonts-liberation poppler-utils openssl
   python3 python3-dbfread python3-dbf
   xvfb xauth imagemagick shared-mime-info
   locales

@@ -19,11 +19,13 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/Common_DlgInternalInfo.h"
+#include "app/Common_DlgWebUpdateD.h"
 #include "app/DocTemplate.h"
 #include "app/EhAppDocument.h"
 #include "app/EhViewAdapter.h"
 #include "form/FieldDefinitions.h"
 #include "app/HomePage.h"
+#include "app/UpdateSite.h"
 #include "settings/Profile.h"
 #include "settings/StringTable.h"
 #include "app/SystemInfoReport.h"
@@ -40,6 +42,7 @@ CKestrovaneImportApp* s_instance = nullptr;
 // Help topics of the dialogs this object opens.
 constexpr int HelpPrintSetup = 0x20000 + EhPrintController::PrintSetup;
 constexpr int HelpAbout = 0x20000 + 57664;
+constexpr int HelpWebUpdate = 0x20000 + 21140;
 
 } // namespace
 
@@ -258,6 +261,16 @@ void CKestrovaneImportApp::OnSystemInfo()
 
 void CKestrovaneImportApp::OnHomePage()
 {
-    if (!QDesktopServices::openUrl(HomePage::address()))
-        m_prompt->showMessage(m_mainFrame.get(), HomePage::noBrowserText());
+    QString message;
+    if (!HomePage::open(UpdateSite::current(), &message))
+        m_prompt->showMessage(m_mainFrame.get(), message);
+}
+
+void CKestrovaneImportApp::OnWebUpdate()
+{
+    HelpContextScope help(*this, HelpWebUpdate);
+    Common_DlgWebUpdateD dialog(m_registry.applicationName(),
+                                {m_registry.majorVersion(), m_registry.minorVersion(), m_registry.buildNumber()},
+                                Common_DlgWebUpdateD::Context{}, m_mainFrame.get());
+    dialog.exec();
 }

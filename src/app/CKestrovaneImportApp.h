@@ -92,6 +92,8 @@ public slots:
     void OnAppAbout();
     void OnSystemInfo();
     void OnHomePage();
+    // "Qzn WebUpdate" on the program's site.
+    void OnWebUpdate();
     // Entry index (0-based) of the recent-file list; an entry whose file
     // cannot be read any more is dropped from the list.
     void openRecentFile(int index);

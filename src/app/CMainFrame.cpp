@@ -163,6 +163,8 @@ void CMainFrame::createActions()
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnAppAbout);
     a = addCommand(QStringLiteral("appHomePage"), QStringLiteral("Homepage im Internet..."));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnHomePage);
+    a = addCommand(QStringLiteral("appWebUpdate"), QStringLiteral("&WebUpdate..."));
+    connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnWebUpdate);
     // A key only, without a menu entry: for the support line.
     a = addCommand(QStringLiteral("appSystemInfo"), QString(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_I));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnSystemInfo);
@@ -206,6 +208,7 @@ void CMainFrame::createMenus()
     m_helpMenu->setObjectName(QStringLiteral("menuHelp"));
     m_helpMenu->addAction(command(QStringLiteral("appAbout")));
     m_helpMenu->addAction(command(QStringLiteral("appHomePage")));
+    m_helpMenu->addAction(command(QStringLiteral("appWebUpdate")));
 
     for (QMenu* m : {m_fileMenu, m_editMenu, m_viewMenu, m_formMenu})
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);

@@ -63,6 +63,8 @@ inline constexpr const char* WinFormScaledFactorOv = "WinFormScaledFactorOv";   
 inline constexpr IntKey NoFileFilter{SectionSettings, "NoFileFilter", 0};
 inline constexpr IntKey Field11bPrint{SectionSettings, "Field11bPrint", 0};
 inline constexpr IntKey PreviewPages{SectionSettings, "PreviewPages", 0};
+// The program's web site: the update index and the home page live there.
+inline constexpr StringKey UpdateSite{SectionSettings, "UpdateSite", "https://kestrovane-import.pavo.example"};
 
 // --- view sections ("EHForm_Defaults" and "DV1Form_Defaults" alike) --------
 inline constexpr const char* ZoomFactor = "ZoomFactor";                            // default: from the screen
@@ -176,7 +178,7 @@ inline constexpr CatalogueEntry Catalogue[] = {
     entry(Language), entry(SplashScreen), entry(LastEhType), entry(AdressdatenDatei),
     entry(StammdatenDatei), entry(Stammdaten), entry(PrnPapielageCheck), entry(ReuseDatumOrt),
     entry(DatumOrt), entry(PrnFactorV), entry(PrnFactorH), computed(SectionSettings, WinFormScaledFactorOv),
-    entry(NoFileFilter), entry(Field11bPrint), entry(PreviewPages),
+    entry(NoFileFilter), entry(Field11bPrint), entry(PreviewPages), entry(UpdateSite),
     // each view section
     computed(nullptr, ZoomFactor), entry(ZoomFactorLU), entry(WinFormScaledFactor), entry(EditTextColor),
     entry(DocLength), entry(DocWidth), entry(PrinterFontFactor), entry(Printer), entry(ReUsePrn),

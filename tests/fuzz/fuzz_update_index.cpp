@@ -1,0 +1,37 @@
+// Feeds arbitrary bytes to the update index reader as the server's answer,
+// and writes the download page from whatever entry it finds: the page must
+// never carry markup or a script that came from the index.
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/UpdateCheckModel.h"
+#include "app/UpdateIndex.h"
+#include "app/UpdatePage.h"
+#include "app/UpdateSite.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const UpdateSite site = UpdateSite::parse(QStringLiteral("https://updates.pavo.example"));
+    static const QString program = QStringLiteral("Kestrovane-Import");
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const UpdateIndex::Result result = UpdateIndex::find(bytes, program);
+    if (result.entriesRead > result.headerNumber + 2)
+        std::abort();
+
+    UpdateCheckModel model(program, {2, 1, 5});
+    model.takeIndex(result);
+    if (!model.updateFound())
+        return 0;
+    const QString page = UpdatePage::html(model, site);
+    // Our own script block is the only one, and every "<" is one we wrote.
+    if (page.count(QStringLiteral("<script"), Qt::CaseInsensitive) != 1)
+        std::abort();
+    for (const QString& text : {result.entry.name, result.entry.version, result.entry.downloadSize}) {
+        if (text.contains(QLatin1Char('<')) && page.contains(text))
+            std::abort();
+    }
+    return 0;
+}

@@ -1,7 +1,6 @@
 #include "app/CKestrovaneImportApp.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +18,11 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/Common_DlgInternalInfo.h"
-#include "app/Common_DlgWebUpdateD.h"
 #include "app/DocTemplate.h"
 #include "app/EhAppDocument.h"
 #include "app/EhViewAdapter.h"
 #include "form/FieldDefinitions.h"
+#include "app/HelpContextScope.h"
 #include "app/HomePage.h"
 #include "app/UpdateSite.h"
 #include "settings/Profile.h"
@@ -42,7 +41,6 @@ CKestrovaneImportApp* s_instance = nullptr;
 // Help topics of the dialogs this object opens.
 constexpr int HelpPrintSetup = 0x20000 + EhPrintController::PrintSetup;
 constexpr int HelpAbout = 0x20000 + 57664;
-constexpr int HelpWebUpdate = 0x20000 + 21140;
 
 } // namespace
 
@@ -264,13 +262,4 @@ void CKestrovaneImportApp::OnHomePage()
     QString message;
     if (!HomePage::open(UpdateSite::current(), &message))
         m_prompt->showMessage(m_mainFrame.get(), message);
-}
-
-void CKestrovaneImportApp::OnWebUpdate()
-{
-    HelpContextScope help(*this, HelpWebUpdate);
-    Common_DlgWebUpdateD dialog(m_registry.applicationName(),
-                                {m_registry.majorVersion(), m_registry.minorVersion(), m_registry.buildNumber()},
-                                Common_DlgWebUpdateD::Context{}, m_mainFrame.get());
-    dialog.exec();
 }

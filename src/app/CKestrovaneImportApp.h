@@ -81,6 +81,10 @@ public:
     AppPrompt& prompt() const { return *m_prompt; }
     void setPrompt(AppPrompt* prompt);
 
+    // Starts the program anew; the default runs this executable again.
+    // False when it could not be started.
+    void setRestarter(std::function<bool()> restarter) { m_restarter = std::move(restarter); }
+
     // Read and write for everybody on a file of the program directory, so
     // that every user of the machine can work with the shared tables.
     bool grantWriteAccess(const QString& fileName);
@@ -94,6 +98,12 @@ public slots:
     void OnHomePage();
     // "Qzn WebUpdate" on the program's site.
     void OnWebUpdate();
+    // "Programmvorgaben und Einstellungen...".
+    void OnProgramOptions();
+    // "Formularfelder (Einheitspapier) definieren...": every document is
+    // closed first (with the save question), and after OK the program
+    // starts anew with the new definitions.
+    void OnEditFieldDefinitions();
     // Entry index (0-based) of the recent-file list; an entry whose file
     // cannot be read any more is dropped from the list.
     void openRecentFile(int index);
@@ -120,4 +130,5 @@ private:
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QTranslator> m_translator;
+    std::function<bool()> m_restarter;
 };

@@ -142,6 +142,10 @@ void CMainFrame::createActions()
         }
         m_app.OnFilePrintSetup();
     });
+    a = addCommand(QStringLiteral("appProgramOptions"), QStringLiteral("Programmvorgaben und Einstellungen..."));
+    connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnProgramOptions);
+    a = addCommand(QStringLiteral("appFieldDefinitions"), QStringLiteral("Formularfelder (Einheitspapier) definieren..."));
+    connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnEditFieldDefinitions);
     a = addCommand(QStringLiteral("appExit"), QStringLiteral("&Beenden"));
     connect(a, &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < Settings::RecentFileCount; ++i) {
@@ -184,6 +188,8 @@ void CMainFrame::createMenus()
     m_fileMenu->addAction(command(QStringLiteral("filePrintSetup")));
     m_recentSeparator = m_fileMenu->addSeparator();
     PrintSettingsCommands::install(*this, *m_fileMenu, m_app.printEnvironment(), m_recentSeparator);
+    m_fileMenu->insertAction(m_recentSeparator, command(QStringLiteral("appProgramOptions")));
+    m_fileMenu->insertAction(m_recentSeparator, command(QStringLiteral("appFieldDefinitions")));
     m_fileMenu->addActions(m_recentActions);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("appExit")));

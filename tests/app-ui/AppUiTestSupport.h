@@ -152,3 +152,29 @@ protected:
     ScriptedPrompt prompt;
     std::unique_ptr<CKestrovaneImportApp> app;
 };
+
+// Runs act on the first modal dialog of type T that comes up while the
+// object lives (for dialogs that a command runs with exec()).
+template <class T>
+class WhenModal
+{
+public:
+    explicit WhenModal(std::function<void(T&)> act) : m_act(std::move(act))
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                ++m_seen;
+                m_act(*dialog);
+            }
+        });
+        m_timer.start();
+    }
+    int seen() const { return m_seen; }
+
+private:
+    std::function<void(T&)> m_act;
+    QTimer m_timer;
+    int m_seen = 0;
+};

@@ -7,6 +7,7 @@
 
 #include "app/AppPrompt.h"
 #include "app/CDlgEditFeldDefinitionen.h"
+#include "app/CDlgProgramOptions.h"
 #include "app/CMainFrame.h"
 #include "app/Common_DlgWebUpdateD.h"
 #include "app/HelpContextScope.h"
@@ -62,4 +63,7 @@ void CKestrovaneImportApp::OnEditFieldDefinitions()
 
 void CKestrovaneImportApp::OnProgramOptions()
 {
+    HelpContextScope help(*this, HelpProgramOptions);
+    CDlgProgramOptions dialog(m_registry.GetDataDirectory(true), m_mainFrame.get());
+    dialog.exec();
 }

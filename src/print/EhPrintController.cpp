@@ -14,6 +14,7 @@
 #include "print/Common_DlgMargin02.h"
 #include "print/EhPrintJob.h"
 #include "print/EhPrintPreviewDialog.h"
+#include "print/PaperFormatCheck.h"
 #include "print/PrintEnvironment.h"
 #include "view/FormPainter.h"
 
@@ -84,6 +85,13 @@ bool EhPrintController::printOnce()
     if (!remembered.isEmpty())
         m_env.selectPrinter(&m_view, remembered);
     QPrinter& printer = m_env.printer();
+    // Before anything is printed: forms on other paper than A4 portrait
+    // miss their fields.
+    if (Profile::get(Settings::PrnPapielageCheck) != 0) {
+        const QString question = PaperFormatCheck::question(printer.pageLayout(), printer.printerName());
+        if (!question.isEmpty() && !m_env.confirm(&m_view, question))
+            return true;
+    }
     CDlgDrucken dialog(printer, &m_view);
     dialog.setPageCount(m_view.pageCount());
     dialog.setFormKind(PrintDialogModel::Einheitspapier);

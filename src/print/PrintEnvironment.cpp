@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include <memory>
 
@@ -15,6 +16,14 @@ PrintEnvironment PrintEnvironment::defaults()
     env.printer = [printer]() -> QPrinter& { return *printer; };
     env.message = [](QWidget* parent, const QString& text) {
         QMessageBox::information(parent, QStringLiteral("Kestrovane-Import"), text);
+    };
+    env.confirm = [](QWidget* parent, const QString& text) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Kestrovane-Import"), text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     };
     env.selectPrinter = [printer, message = env.message](QWidget* parent, const QString& name) {
         return selectByName(*printer, name, [&](const QString& text) { message(parent, text); });

@@ -18,6 +18,8 @@ struct PrintEnvironment {
     // says so and keeps the present one.
     std::function<bool(QWidget* parent, const QString& name)> selectPrinter;
     std::function<void(QWidget* parent, const QString& text)> message;
+    // A question with Ja and Nein; true for Ja.
+    std::function<bool(QWidget* parent, const QString& text)> confirm;
     // The platform's printer selection on the program's printer.
     std::function<void(QWidget* parent, QPrinter& printer)> printSetup;
     // Where "Als PDF exportieren..." writes; empty: cancelled.

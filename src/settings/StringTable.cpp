@@ -46,15 +46,15 @@ constexpr Entry kEntries[] = {
     {128, "Kestrovane-Import", nullptr},
     {132, "&Fenster...", nullptr},
     {143, "Soll das aktuelle Datum eingefügt werden?", nullptr},
+    // 144 and 145 without the paragraph about ending Windows and restarting
+    // the computer: re-creating a table restarts nothing here.
     {144,
      "Mit dieser Option wird die aktuelle Datenbankdatei\nfür die Adressdaten gelöscht und eine neue, leere\n"
-     "Datei angelegt. Alle bisherigen Daten werden gelöscht!\n\nDiese Funktion beendet Windows und aktiviert einen\n"
-     "Neustart Ihres Rechners.\n\nMöchten Sie wirklich die Datei initialisieren?",
+     "Datei angelegt. Alle bisherigen Daten werden gelöscht!\n\nMöchten Sie wirklich die Datei initialisieren?",
      nullptr},
     {145,
      "Mit dieser Option wird die aktuelle Datenbankdatei\nfür die Warendaten gelöscht und eine neue, leere\n"
-     "Datei angelegt. Alle bisherigen Daten werden gelöscht!\n\nDiese Funktion beendet Windows und aktiviert einen\n"
-     "Neustart Ihres Rechners.\n\nMöchten Sie wirklich die Datei initialisieren?",
+     "Datei angelegt. Alle bisherigen Daten werden gelöscht!\n\nMöchten Sie wirklich die Datei initialisieren?",
      nullptr},
     {57344, "Kestrovane-Import", nullptr},
     {61440, "Öffnen", nullptr},

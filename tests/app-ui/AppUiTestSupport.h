@@ -58,9 +58,9 @@ struct ScriptedPrompt : AppPrompt {
     }
 };
 
-// Closes every modal message box that comes up while it lives (with its
-// default or escape button) and remembers its text: for the messages that
-// views show themselves.
+// Closes every modal message box that comes up while it lives and
+// remembers its text: for the messages that views show themselves. Yes/No
+// questions stay for the test to answer.
 class ModalCloser
 {
 public:
@@ -68,7 +68,9 @@ public:
     {
         m_timer.setInterval(20);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            // Questions with Ja and Nein are the test's to answer.
+            if (box && !(box->standardButtons() & (QMessageBox::Yes | QMessageBox::No))) {
                 m_texts << box->text();
                 box->done(QMessageBox::Ok);
             }

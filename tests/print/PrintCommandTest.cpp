@@ -27,6 +27,7 @@
 #include "print/EhPrintController.h"
 #include "print/EhPrintPreviewDialog.h"
 #include "print/PrintEnvironment.h"
+#include "print/PaperFormatCheck.h"
 #include "print/PrintSettingsCommands.h"
 
 namespace {
@@ -62,6 +63,10 @@ protected:
         };
         env.message = [this](QWidget*, const QString& text) { messages.append(text); };
         env.printSetup = [this](QWidget*, QPrinter&) { ++setups; };
+        env.confirm = [this](QWidget*, const QString& text) {
+            questions.append(text);
+            return goOn;
+        };
         env.runDialog = [this](QDialog& d) {
             dialogs.append(d.metaObject()->className());
             return answer ? answer(d) : int(QDialog::Rejected);
@@ -101,6 +106,8 @@ protected:
     QStringList dialogs;
     QStringList selected;
     QStringList messages;
+    QStringList questions;
+    bool goOn = true;
     int setups = 0;
 };
 
@@ -259,4 +266,62 @@ TEST_F(PrintCommand, ProgramWideSettingsCommands)
     a.printSizeCorrection->trigger();
     a.printerFontSize->trigger();
     EXPECT_EQ(dialogs, (QStringList{QStringLiteral("Common_CDlgPrintSizeCorr"), QStringLiteral("CDlgPrinterFontSize")}));
+}
+
+TEST_F(PrintCommand, PaperOtherThanA4PortraitIsQuestionedBeforeAnythingPrints)
+{
+    Profile::set(Settings::ShowMarginDlgEH, 1);
+    answer = [](QDialog& d) { return choose(d, 1, QStringLiteral("1"), false); };
+
+    // A4 upright: no question.
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Portrait);
+    run(EhPrintController::Print);
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_TRUE(QFile::exists(pdf));
+
+    // Letter: asked first; "Nein" ends the command before the print dialog.
+    QFile::remove(pdf);
+    dialogs.clear();
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    goOn = false;
+    run(EhPrintController::Print);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions.first().contains(QStringLiteral("nicht das Papierformat A4 hochkant eingestellt, sondern "
+                                                          "Letter")));
+    EXPECT_TRUE(questions.first().endsWith(QStringLiteral("Möchten Sie trotzdem drucken?")));
+    EXPECT_TRUE(dialogs.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    // A4 lying: asked, and "Ja" prints.
+    questions.clear();
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Landscape);
+    goOn = true;
+    run(EhPrintController::Print);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions.first().contains(QStringLiteral(" quer.")));
+    EXPECT_TRUE(QFile::exists(pdf));
+
+    // Switched off in the program settings: no question.
+    questions.clear();
+    Profile::set(Settings::PrnPapielageCheck, 0);
+    run(EhPrintController::Print);
+    EXPECT_TRUE(questions.isEmpty());
+}
+
+TEST(PaperFormatCheck, A4IsKnownBySizeNotByName)
+{
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    EXPECT_TRUE(PaperFormatCheck::isA4Portrait(a4));
+    EXPECT_TRUE(PaperFormatCheck::question(a4, QStringLiteral("Buero")).isEmpty());
+    // A driver's own name for a sheet of 210 x 297 mm.
+    const QPageLayout custom(QPageSize(QSizeF(210.4, 296.8), QPageSize::Millimeter, QStringLiteral("Formular")),
+                             QPageLayout::Portrait, QMarginsF());
+    EXPECT_TRUE(PaperFormatCheck::isA4Portrait(custom));
+    const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF());
+    EXPECT_EQ(PaperFormatCheck::question(a5, QStringLiteral("Buero")),
+              QStringLiteral("Im Drucker \"Buero\" ist nicht das Papierformat A4 hochkant eingestellt, sondern A5 "
+                             "(148 × 210 mm) hochkant.\nDie Formulare sind für A4 hochkant eingerichtet; auf anderem "
+                             "Papier liegt der Druck nicht in den Feldern.\n\nMöchten Sie trotzdem drucken?"));
 }

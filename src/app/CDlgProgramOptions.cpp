@@ -66,7 +66,7 @@ CDlgProgramOptions::CDlgProgramOptions(const QString& dataDirectory, QWidget* pa
     layout->addStretch();
     layout->addWidget(okCancelButtons(this));
 
-    resize(640, sizeHint().height());
+    setMinimumWidth(760);
     m_rows[Address].path->setFocus();
 }
 

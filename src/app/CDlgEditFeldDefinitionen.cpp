@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "view/OkCancelButtons.h"
+#include "settings/OkCancelButtons.h"
 
 CDlgEditFeldDefinitionen::CDlgEditFeldDefinitionen(FieldDefinitions& live, CRegeditManagment& registry,
                                                    QWidget* parent)

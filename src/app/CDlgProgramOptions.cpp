@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "settings/StringTable.h"
-#include "view/OkCancelButtons.h"
+#include "settings/OkCancelButtons.h"
 
 namespace {
 

@@ -22,7 +22,6 @@
 #include "app/EhAppDocument.h"
 #include "app/EhViewAdapter.h"
 #include "form/FieldDefinitions.h"
-#include "app/HelpContextScope.h"
 #include "app/HomePage.h"
 #include "app/UpdateSite.h"
 #include "settings/Profile.h"

@@ -10,7 +10,7 @@
 #include "app/CDlgProgramOptions.h"
 #include "app/CMainFrame.h"
 #include "app/Common_DlgWebUpdateD.h"
-#include "app/HelpContextScope.h"
+#include "settings/HelpContext.h"
 #include "form/FieldDefinitions.h"
 #include "settings/StringTable.h"
 
@@ -25,7 +25,7 @@ constexpr int HelpWebUpdate = 0x20000 + 21140;
 
 void CKestrovaneImportApp::OnWebUpdate()
 {
-    HelpContextScope help(*this, HelpWebUpdate);
+    HelpContext::Scope help(&m_help, HelpWebUpdate);
     Common_DlgWebUpdateD dialog(m_registry.applicationName(),
                                 {m_registry.majorVersion(), m_registry.minorVersion(), m_registry.buildNumber()},
                                 Common_DlgWebUpdateD::Context{}, m_mainFrame.get());
@@ -41,7 +41,7 @@ void CKestrovaneImportApp::OnEditFieldDefinitions()
         return;
 
     {
-        HelpContextScope help(*this, HelpFieldDefinitions);
+        HelpContext::Scope help(&m_help, HelpFieldDefinitions);
         CDlgEditFeldDefinitionen dialog(m_fieldDefinitions, m_registry, m_mainFrame.get());
         if (dialog.exec() != QDialog::Accepted)
             return;
@@ -63,7 +63,7 @@ void CKestrovaneImportApp::OnEditFieldDefinitions()
 
 void CKestrovaneImportApp::OnProgramOptions()
 {
-    HelpContextScope help(*this, HelpProgramOptions);
+    HelpContext::Scope help(&m_help, HelpProgramOptions);
     CDlgProgramOptions dialog(m_registry.GetDataDirectory(true), m_mainFrame.get());
     dialog.exec();
 }

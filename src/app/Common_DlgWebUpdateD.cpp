@@ -15,6 +15,7 @@
 
 #include "app/HomePage.h"
 #include "app/UpdatePage.h"
+#include "settings/OkCancelButtons.h"
 
 Common_DlgWebUpdateD::Common_DlgWebUpdateD(const QString& programName, UpdateCheckModel::Version installed,
                                            Context context, QWidget* parent)
@@ -57,15 +58,9 @@ Common_DlgWebUpdateD::Common_DlgWebUpdateD(const QString& programName, UpdateChe
     connect(m_load, &QPushButton::clicked, this, &Common_DlgWebUpdateD::startCheck);
     layout->addWidget(m_load);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_download = buttons->addButton(QStringLiteral("Download..."), QDialogButtonBox::AcceptRole);
+    layout->addWidget(okCancelButtons(this, &m_download, QStringLiteral("Download...")));
     m_download->setObjectName(QStringLiteral("download"));
     m_download->setEnabled(false);
-    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &Common_DlgWebUpdateD::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
 
     connect(&m_fetch, &UpdateIndexDownload::finished, this, &Common_DlgWebUpdateD::checkFinished);
     m_load->setDefault(true);

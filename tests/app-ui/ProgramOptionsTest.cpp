@@ -113,7 +113,11 @@ TEST_F(ProgramOptionsDialog, FileButtonChoosesADataFile)
     WhenModal<QFileDialog> files([&](QFileDialog& d) {
         title = d.windowTitle();
         filters = d.nameFilters();
-        d.selectFile(chosen);
+        // Typed into the name field, as a user does; the directory is read
+        // in the background and must not undo a selection made in code.
+        auto* name = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(chosen);
         static_cast<QDialog&>(d).accept();   // as the "Öffnen" button does
     });
     dialog->browseButton(Table::Address)->click();

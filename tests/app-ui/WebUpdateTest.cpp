@@ -1,7 +1,9 @@
 // The update check against real HTTPS servers on 127.0.0.1: one whose
 // certificate only this test trusts, one nobody trusts, one that never
 // answers; and the download page it writes and opens.
+#include <QAction>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +13,9 @@
 #include "../app/UpdateIndexFixtures.h"
 #include "TestHttpsServer.h"
 #include "app/Common_DlgWebUpdateD.h"
+#include "app/CMainFrame.h"
 #include "app/UpdatePage.h"
+#include "settings/Profile.h"
 
 using updatefixtures::Line;
 
@@ -231,6 +235,45 @@ TEST_F(WebUpdate, PageThatCannotBeWrittenKeepsTheDialogOpen)
     EXPECT_TRUE(messages.texts().last().contains(QStringLiteral("Update.html konnte nicht geschrieben werden")));
     EXPECT_TRUE(stuck.isVisible());
     EXPECT_TRUE(browser.opened.isEmpty());
+}
+
+// The help menu of the running program: the home page and the update check
+// both go to the site of the settings.
+class SiteCommands : public AppFixture
+{
+};
+
+TEST_F(SiteCommands, HomePageAndUpdateCheckUseTheSiteSetting)
+{
+    start();
+    BrowserStandIn browser;
+    frame().command(QStringLiteral("appHomePage"))->trigger();
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened.first(), QUrl(QStringLiteral("https://kestrovane-import.pavo.example/index2.html")));
+
+    Profile::set(Settings::UpdateSite, QStringLiteral("https://updates.pavo.example/kestrovane/"));
+    frame().command(QStringLiteral("appHomePage"))->trigger();
+    EXPECT_EQ(browser.opened.last(), QUrl(QStringLiteral("https://updates.pavo.example/kestrovane/index2.html")));
+
+    // An address that is not https opens nothing and says why.
+    Profile::set(Settings::UpdateSite, QStringLiteral("http://updates.pavo.example"));
+    frame().command(QStringLiteral("appHomePage"))->trigger();
+    EXPECT_EQ(browser.opened.size(), 2);
+    ASSERT_EQ(prompt.messages.size(), 1);
+    EXPECT_TRUE(prompt.messages.first().contains(QStringLiteral("Settings/UpdateSite")));
+
+    // The update check names the program and the installed version.
+    QString name, version;
+    WhenModal<Common_DlgWebUpdateD> dialog([&](Common_DlgWebUpdateD& d) {
+        name = d.findChild<QLabel*>(QStringLiteral("programName"))->text();
+        version = d.findChild<QLabel*>(QStringLiteral("installedVersion"))->text();
+        d.reject();
+    });
+    QAction* webUpdate = frame().command(QStringLiteral("appWebUpdate"));
+    EXPECT_TRUE(frame().menu(QStringLiteral("menuHelp"))->actions().contains(webUpdate));
+    webUpdate->trigger();
+    EXPECT_EQ(name, QStringLiteral("Kestrovane-Import"));
+    EXPECT_EQ(version, QStringLiteral("2.01.005"));
 }
 
 #include "WebUpdateTest.moc"

@@ -20,6 +20,8 @@
 #include "app/Common_DlgInternalInfo.h"
 #include "app/DocTemplate.h"
 #include "app/EhAppDocument.h"
+#include "app/Dv1AppDocument.h"
+#include "app/Dv1ViewAdapter.h"
 #include "app/EhViewAdapter.h"
 #include "form/FieldDefinitions.h"
 #include "app/HomePage.h"
@@ -155,6 +157,12 @@ void CKestrovaneImportApp::registerDocumentTemplates()
         [](DocTemplate& type) { return std::make_unique<EhAppDocument>(type); },
         [this](AppDocument& document, QWidget* parent) {
             return std::make_unique<EhViewAdapter>(*this, static_cast<EhAppDocument&>(document), parent);
+        }));
+    m_docManager.addTemplate(std::make_unique<DocTemplate>(
+        Dv1AppDocument::TemplateStrings, Dv1AppDocument::RequestedForm,
+        [](DocTemplate& type) { return std::make_unique<Dv1AppDocument>(type); },
+        [this](AppDocument& document, QWidget* parent) {
+            return std::make_unique<Dv1ViewAdapter>(*this, static_cast<Dv1AppDocument&>(document), parent);
         }));
 
     // Every view prints on the program's printer and reports through the

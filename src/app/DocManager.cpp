@@ -10,6 +10,7 @@
 #include "app/DocTemplate.h"
 #include "app/FileDialogFilters.h"
 #include "app/FormViewInterface.h"
+#include "dv1/DocumentFileType.h"
 
 DocManager::DocManager(QObject* parent)
     : QObject(parent)
@@ -44,10 +45,11 @@ DocTemplate* DocManager::templateForForm(int requestedForm) const
 
 DocTemplate* DocManager::templateForFile(const QString& path) const
 {
-    for (const auto& t : m_templates) {
-        if (t->matchesFile(path))
-            return t.get();
-    }
+    // As the command-line tool decides: the file's first bytes, else its
+    // extension; the Einheitspapier takes what names neither type.
+    const bool dv1 = DocumentFileType::ofFile(path) == DocumentFileType::Type::Dv1;
+    if (DocTemplate* t = templateForForm(dv1 ? FileDialogFilters::Dv1Form : 0))
+        return t;
     return m_templates.empty() ? nullptr : m_templates.front().get();
 }
 

@@ -34,8 +34,9 @@ public:
     // The type of a requested form (0..3 Einheitspapier, 99 D.V.1); null
     // when the program has no such type.
     DocTemplate* templateForForm(int requestedForm) const;
-    // The type whose extension the file carries, else the first type (which
-    // then reports a file it does not know).
+    // The type of a file: by its first bytes, by its extension when they
+    // name neither type, else the first type (which then reports a file it
+    // does not know).
     DocTemplate* templateForFile(const QString& path) const;
 
     // Where questions and messages appear (the main window).

@@ -22,7 +22,7 @@ constexpr int EditCommands[] = {
     V::AlignLeft, V::AlignCenter, V::AlignRight,
 };
 constexpr int ViewCommands[] = {V::ZoomLarger, V::ZoomSmaller};
-constexpr int FormCommands[] = {
+constexpr int FormMenuCommands[] = {
     V::FirstPage, V::PreviousPage, V::NextPage, V::LastPage, 0, V::AddPage, V::RemoveLastPage, 0,
     V::MoveGoodsPosition, V::Renumber, 0, V::FormSet0, V::FormSet1, V::FormSet2, V::FormSet3, 0,
     V::FormDefaults, P::Margins,
@@ -97,19 +97,8 @@ bool EhViewAdapter::initialUpdate()
 
 QList<QAction*> EhViewAdapter::menuCommands(Menu menu) const
 {
-    auto pick = [this](const auto& ids) {
-        QList<QAction*> result;
-        for (int id : ids) {
-            if (id == 0) {
-                if (!result.isEmpty() && result.constLast())
-                    result.append(nullptr);
-            } else if (QAction* a = m_view->action(V::Command(id))) {
-                result.append(a);
-            }
-        }
-        if (!result.isEmpty() && !result.constLast())
-            result.removeLast();
-        return result;
+    const auto pick = [this](const auto& ids) {
+        return pickCommands(ids, [this](int id) { return m_view->action(V::Command(id)); });
     };
     if (!m_view)
         return {};
@@ -121,7 +110,7 @@ QList<QAction*> EhViewAdapter::menuCommands(Menu menu) const
     case Menu::View:
         return pick(ViewCommands);
     case Menu::Form:
-        return pick(FormCommands);
+        return pick(FormMenuCommands);
     case Menu::ToolBar:
         return pick(ToolBarCommands);
     }

@@ -45,4 +45,25 @@ public:
 
     // The view's window became the active one.
     virtual void activated() = 0;
+
+protected:
+    // The commands of ids as lookup finds them, in order; 0 in ids stands
+    // for a separator (a null entry), ids the view does not have are left
+    // out, and so are separators at either end or next to each other.
+    template<typename Ids, typename Lookup>
+    static QList<QAction*> pickCommands(const Ids& ids, const Lookup& lookup)
+    {
+        QList<QAction*> result;
+        for (int id : ids) {
+            if (id == 0) {
+                if (!result.isEmpty() && result.constLast())
+                    result.append(nullptr);
+            } else if (QAction* a = lookup(id)) {
+                result.append(a);
+            }
+        }
+        if (!result.isEmpty() && !result.constLast())
+            result.removeLast();
+        return result;
+    }
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "dv1/DV1File.h"
 #include "settings/StringTable.h"
 
 namespace {
@@ -153,4 +154,14 @@ void CDV1_Doc::TakeOldTexts()
     m_oldFirstTexts.clear();
     m_oldContinuationTexts.clear();
     m_loadStatus = LoadOk;
+}
+
+bool CDV1_Doc::OnSaveDocument(const QString& path, QString* error)
+{
+    if (!DV1File::save(path, *this, error))
+        return false;
+    m_path = path;
+    if (m_savedObserver)
+        m_savedObserver();
+    return true;
 }

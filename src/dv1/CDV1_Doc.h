@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "dv1/DV1Field.h"
 #include "form/FieldStore.h"
@@ -58,6 +59,18 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }
 
+    // The file the document was read from or saved to; empty for a new one.
+    QString path() const { return m_path; }
+    void setPath(const QString& path) { m_path = path; }
+
+    // Saves as version 3.00 (texts trimmed, the old file replaced only by a
+    // complete new one), then tells the observer so that the view shows the
+    // trimmed texts. Every keystroke is in the store already: nothing typed
+    // is missing from the file. False with a German message on failure.
+    bool OnSaveDocument(const QString& path, QString* error = nullptr);
+    // Called after every successful save (the view that shows the document).
+    void setSavedObserver(std::function<void()> observer) { m_savedObserver = std::move(observer); }
+
     const AnswerBoxes& answerBoxes() const { return m_answerBoxes; }
     bool answerBox(int box) const;
     // Takes the boxes as a file holds them; a list of another length is cut
@@ -97,6 +110,8 @@ public:
 
 private:
     FieldStore m_store;
+    QString m_path;
+    std::function<void()> m_savedObserver;
     int m_loadStatus = LoadOk;
     bool m_modified = false;
     int m_pageCount = 2;

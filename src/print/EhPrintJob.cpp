@@ -1,9 +1,6 @@
 #include "print/EhPrintJob.h"
 
-#include <QPageSize>
-#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPicture>
 #include <QSizeF>
 
@@ -11,6 +8,7 @@
 #include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "print/EhPrintLayer.h"
+#include "print/SheetOutput.h"
 #include "form/EhFieldNames.h"
 #include "form/FieldStore.h"
 #include "view/FormPainter.h"
@@ -21,8 +19,6 @@ namespace {
 
 // How pale the form lies under the texts in the preview.
 constexpr double FaintOpacity = 0.3;
-// Exports are drawn finely enough for any zoom of a PDF viewer.
-constexpr int ExportResolution = 1200;
 
 } // namespace
 
@@ -43,7 +39,7 @@ EhFormPage pageOf(const CEinheitspapierDoc& doc, int page, const FieldDefinition
 
 void useSheetUnits(QPainter& painter, const QPaintDevice& device)
 {
-    painter.scale(device.logicalDpiX() / 254.0, device.logicalDpiY() / 254.0);
+    SheetOutput::useSheetUnits(painter, device);
 }
 
 void paintSheet(QPainter& painter, const EhFormPage& page, const EhPrintSetup& setup, Backdrop backdrop)
@@ -60,24 +56,20 @@ void paintSheet(QPainter& painter, const EhFormPage& page, const EhPrintSetup& s
     layer.printPage(painter, page);
 }
 
+void paintPreviewSheet(QPainter& painter, const EhFormPage& page)
+{
+    const EhPrintSetup setup = EhPrintSetup::fromStore(page.kind());
+    painter.translate(-EhPrintLayer(setup).sheetPictureOffset());
+    paintSheet(painter, page, setup, Backdrop::FaintForm);
+}
+
 bool printCopies(QPagedPaintDevice& device, const EhFormPage& page, int copies)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0 && !device.newPage()) {
-            painter.end();
-            return false;
-        }
-        painter.save();
-        useSheetUnits(painter, device);
-        // The margins are read for every sheet: each is printed as the
-        // store says at that moment.
+    // The margins are read for every sheet: each is printed as the store
+    // says at that moment.
+    return SheetOutput::printCopies(device, copies, [&](QPainter& painter) {
         paintSheet(painter, page, EhPrintSetup::fromStore(page.kind()), Backdrop::None);
-        painter.restore();
-    }
-    return painter.end();
+    });
 }
 
 QString cutWarning(const EhFormPage& page, const QSizeF& printableMm)
@@ -116,37 +108,14 @@ QString cutWarning(const EhFormPage& page, const QSizeF& printableMm)
 bool exportPdf(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions, const QString& path,
                QString* error)
 {
-    const auto fail = [&] {
-        if (error)
-            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path);
-        return false;
-    };
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(ExportResolution);
-    writer.setCreator(QStringLiteral("Kestrovane-Import"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return fail();
     const EhPrintSetup setup = EhPrintSetup::uncalibrated();
     const QPoint formCorner = EhPrintLayer(setup).sheetPictureOffset();
-    for (int page = 1; page <= doc.store().pageCount(); ++page) {
-        if (page > 1 && !writer.newPage()) {
-            painter.end();
-            return fail();
-        }
-        painter.save();
-        useSheetUnits(painter, writer);
+    return SheetOutput::writePdf(path, doc.store().pageCount(), [&](QPainter& painter, int page) {
         // The form lies at the page's corner, the texts where the sheet has
         // them.
         painter.translate(-formCorner);
         paintSheet(painter, pageOf(doc, page, definitions), setup, Backdrop::Form);
-        painter.restore();
-    }
-    if (!painter.end())
-        return fail();
-    return true;
+    }, error);
 }
 
 } // namespace EhPrintJob

@@ -33,6 +33,11 @@ void useSheetUnits(QPainter& painter, const QPaintDevice& device);
 // One sheet in sheet units: the backdrop, then the print layer.
 void paintSheet(QPainter& painter, const EhFormPage& page, const EhPrintSetup& setup, Backdrop backdrop);
 
+// A whole sheet of the preview, from the sheet's corner: the pale form there
+// as on the pre-printed paper, every text where it lands on that paper, with
+// the margins and corrections of the store.
+void paintPreviewSheet(QPainter& painter, const EhFormPage& page);
+
 // What the printer gets: the page copies times, one sheet per copy, with
 // the margins and corrections of the store. False when the device refused
 // to start or to take a further sheet.

@@ -1,4 +1,5 @@
 #include "print/EhPrintLayer.h"
+#include "print/PrintCorrection.h"
 
 #include "form/EhField.h"
 
@@ -31,12 +32,6 @@ constexpr int PictureShift = 50;
 
 constexpr int ThinPen = 1;
 constexpr int ThickPen = 4;
-
-int scaledEdge(int v, int factor)
-{
-    // Integer arithmetic truncates towards zero, on both sides of the origin.
-    return int(qint64(v) * factor / 1000);
-}
 
 QPen blackPen(int width)
 {
@@ -91,11 +86,7 @@ QRect EhPrintLayer::placedRect(PageKind kind, int field) const
 
 QRect EhPrintLayer::corrected(const QRect& placed, int factorV, int factorH)
 {
-    const int left = scaledEdge(placed.left(), factorH);
-    const int right = scaledEdge(placed.left() + placed.width(), factorH);
-    const int top = scaledEdge(placed.top(), factorV);
-    const int bottom = scaledEdge(placed.top() + placed.height(), factorV);
-    return QRect(left, top, right - left, bottom - top);
+    return PrintCorrection::scaled(placed, factorV, factorH);
 }
 
 QPoint EhPrintLayer::sheetPictureOffset() const
@@ -162,14 +153,8 @@ QList<EhPrintedField> EhPrintLayer::printedFields(const EhFormPage& page) const
 int EhPrintLayer::PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
                              bool singleLine, QRectF* extent) const
 {
-    int factorV = m_setup.factorV;
-    int factorH = m_setup.factorH;
-    if (m_setup.correctionFromStore) {
-        factorV = Profile::get(Settings::PrnFactorV);
-        factorH = Profile::get(Settings::PrnFactorH);
-    }
-    return m_text.draw(painter, corrected(placed, factorV, factorH), text, attr, singleLine, nullptr, placed.width(),
-                       extent);
+    const PrintCorrection correction{m_setup.correctionFromStore, m_setup.factorV, m_setup.factorH};
+    return m_text.draw(painter, correction.apply(placed), text, attr, singleLine, nullptr, placed.width(), extent);
 }
 
 void EhPrintLayer::printPage(QPainter& painter, const EhFormPage& page) const

@@ -48,7 +48,6 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, FieldDefinitio
     });
 
     createActions();
-    m_editor->setCommandActions(m_actionList);
     m_editor->setContextActions(m_contextList);
     loadZoom();
     refreshStatus();
@@ -138,17 +137,10 @@ void CEinheitspapierView::paintEvent(QPaintEvent* event)
     if (!isLayoutValid())
         layoutView();
     QPainter painter(viewport());
-    painter.fillRect(event->rect(), Qt::white);
-
-    const FormMapping m = mapping();
-    const QPoint scroll = scrollPosition();
-    painter.translate(-scroll);
-    painter.scale(m.pixelsPerUnit(), m.pixelsPerUnit());
+    const QRect area = beginFormPainting(painter, event->rect());
 
     EhPaintOptions options = EhPaintOptions::fromSettings(zoom());
-    const QRect visible = event->rect().translated(scroll);
-    options.area = QRect(m.toLogical(visible.left()) - 1, m.toLogical(visible.top()) - 1,
-                         m.toLogical(visible.width()) + 2, m.toLogical(visible.height()) + 2);
+    options.area = area;
     EhFormPage page;
     page.store = &m_doc->store();
     page.formSet = m_doc->formSet();
@@ -234,27 +226,7 @@ bool CEinheitspapierView::eventFilter(QObject* watched, QEvent* event)
 
 // --- mouse ------------------------------------------------------------------
 
-bool CEinheitspapierView::viewportEvent(QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() == Qt::LeftButton) {
-            mousePress(e->position().toPoint());
-            return true;
-        }
-        break;
-    }
-    case QEvent::MouseMove:
-        mouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-        break;
-    default:
-        break;
-    }
-    return CQxScrollViewBase::viewportEvent(event);
-}
-
-void CEinheitspapierView::mousePress(const QPoint& pos)
+void CEinheitspapierView::formClicked(const QPoint& pos)
 {
     const FormMapping m = mapping();
     const int field = navigator().fieldAt(currentPage(), m.zoomedPoint(pos + scrollPosition()), zoom());
@@ -266,7 +238,7 @@ void CEinheitspapierView::mousePress(const QPoint& pos)
     goToFormField(field, currentPage());
 }
 
-void CEinheitspapierView::mouseMove(const QPoint& pos)
+void CEinheitspapierView::formHovered(const QPoint& pos)
 {
     const FormMapping m = mapping();
     const bool over = navigator().fieldAt(currentPage(), m.zoomedPoint(pos + scrollPosition()), zoom()) >= 0;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "view/CQxScrollViewBase.h"
+#include "view/FormCommands.h"
 
 class CEinheitspapierDoc;
 class CQznEditWindow_EHP;
@@ -58,33 +59,33 @@ class CEinheitspapierView : public CQxScrollViewBase
 public:
     // Command ids, as the menus and the rest of the program know them.
     enum Command {
-        Copy = 57634,
-        Cut = 57635,
-        Paste = 57637,
-        Undo = 57643,
-        SelectAll = 57642,
-        InsertMode = 32773,
-        NextField = 32775,
-        PreviousField = 32777,
-        FontLarger = 32779,
-        FontSmaller = 32781,
-        Bold = 32783,
-        AlignLeft = 32785,
-        AlignCenter = 32787,
-        AlignRight = 32789,
-        InsertChoice = 32809,
-        NextPage = 32815,
-        PreviousPage = 32816,
-        FirstPage = 32817,
-        LastPage = 32818,
-        AddPage = 32819,
+        Copy = FormCommands::Copy,
+        Cut = FormCommands::Cut,
+        Paste = FormCommands::Paste,
+        Undo = FormCommands::Undo,
+        SelectAll = FormCommands::SelectAll,
+        InsertMode = FormCommands::InsertMode,
+        NextField = FormCommands::NextField,
+        PreviousField = FormCommands::PreviousField,
+        FontLarger = FormCommands::FontLarger,
+        FontSmaller = FormCommands::FontSmaller,
+        Bold = FormCommands::Bold,
+        AlignLeft = FormCommands::AlignLeft,
+        AlignCenter = FormCommands::AlignCenter,
+        AlignRight = FormCommands::AlignRight,
+        InsertChoice = FormCommands::InsertChoice,
+        NextPage = FormCommands::NextPage,
+        PreviousPage = FormCommands::PreviousPage,
+        FirstPage = FormCommands::FirstPage,
+        LastPage = FormCommands::LastPage,
+        AddPage = FormCommands::AddPage,
         Renumber = 32844,
         FormSet0 = 32846,
         FormSet1 = 32848,
         FormSet2 = 32850,
         FormSet3 = 32852,
-        ZoomLarger = 32866,
-        ZoomSmaller = 32867,
+        ZoomLarger = FormCommands::ZoomLarger,
+        ZoomSmaller = FormCommands::ZoomSmaller,
         MoveGoodsPosition = 32874,
         DeleteGoodsPosition = 32876,
         RemoveLastPage = 32878,
@@ -111,8 +112,8 @@ public:
     bool initialUpdate(int appFormSet);
 
     // Every command in menu order, separators included.
-    QList<QAction*> commandActions() const { return m_actionList; }
-    QAction* action(Command command) const { return m_actions.value(command); }
+    QList<QAction*> commandActions() const;
+    QAction* action(Command command) const;
     // A command that another part of the program carries out for this view
     // (printing, the form defaults): an action like the view's own, with
     // its shortcut reaching the view even while the field editor has the
@@ -150,18 +151,18 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void onZoomChanged() override;
     void onScrolled() override;
     void giveFocusToEditor() override;
+    void formClicked(const QPoint& pos) override;
+    void formHovered(const QPoint& pos) override;
 
 private:
     // CEinheitspapierViewCommands.cpp
     void createActions();
     QAction* addCommand(Command id, const QString& text, const QList<QKeySequence>& keys = {});
-    void addSeparator(QList<QAction*>& list);
     void runCommand(Command id);
     void runFormSet(int formSet);
     void runAddPage();
@@ -181,8 +182,6 @@ private:
     EhFocusNavigator navigator() const;
     void layoutView();
     void runStampInput(int field, int direction);
-    void mousePress(const QPoint& pos);
-    void mouseMove(const QPoint& pos);
     void markModified();
     void refreshStatus();
 
@@ -190,8 +189,7 @@ private:
     FieldDefinitions& m_definitions;
     CQznEditWindow_EHP* m_editor = nullptr;
     std::unique_ptr<EhViewPrompt> m_prompt;
-    QHash<int, QAction*> m_actions;
-    QList<QAction*> m_actionList;
+    FormCommands* m_commands = nullptr;
     QList<QAction*> m_contextList;
     HelpContext* m_help = nullptr;
     bool m_inStampInput = false;

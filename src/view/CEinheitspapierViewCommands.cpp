@@ -3,7 +3,6 @@
 #include "view/CEinheitspapierView.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QDate>
 
 #include "form/CEinheitspapierDoc.h"
@@ -17,11 +16,9 @@
 #include "view/EhFocusNavigator.h"
 #include "view/EhPositionChoice.h"
 #include "view/EhViewPrompt.h"
+#include "view/FormCommands.h"
 
 namespace {
-
-const QString InsertModeOn = QStringLiteral("Einfügemodus ausschalten\tEinfg");
-const QString InsertModeOff = QStringLiteral("Einfügemodus einschalten\tEinfg");
 
 const char* const FormSetLabels[4] = {
     "0737 / 0738 (Bestimmung - Eingang / Einfuhr)",
@@ -45,93 +42,59 @@ QAction* CEinheitspapierView::addCommand(Command id, const QString& text, const 
 QAction* CEinheitspapierView::addCommandAction(int id, const QString& text, const QList<QKeySequence>& keys,
                                               std::function<void()> handler)
 {
-    auto* a = new QAction(text, this);
-    a->setData(id);
-    a->setObjectName(QStringLiteral("cmd%1").arg(id));
-    a->setShortcuts(keys);
-    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(a, &QAction::triggered, this, [handler = std::move(handler)] {
-        if (handler)
-            handler();
-    });
-    addAction(a);
-    m_actions.insert(id, a);
-    m_actionList.append(a);
-    if (m_editor)
-        m_editor->setCommandActions(m_actionList);
-    return a;
+    return m_commands->add(id, text, keys, std::move(handler));
 }
 
-void CEinheitspapierView::addSeparator(QList<QAction*>& list)
+QList<QAction*> CEinheitspapierView::commandActions() const
 {
-    auto* s = new QAction(this);
-    s->setSeparator(true);
-    list.append(s);
+    return m_commands->actions();
+}
+
+QAction* CEinheitspapierView::action(Command command) const
+{
+    return m_commands->action(command);
 }
 
 void CEinheitspapierView::createActions()
 {
-    using Qt::ALT;
     using Qt::CTRL;
     using Qt::SHIFT;
+    m_commands = new FormCommands(*this, *m_editor,
+                                  {[this] { markModified(); }, [this] { refreshStatus(); }});
     // Edit
-    addCommand(Undo, QStringLiteral("&Rückgängig"), {key(ALT | Qt::Key_Backspace)});
-    addSeparator(m_actionList);
-    addCommand(Cut, QStringLiteral("&Ausschneiden"), {key(CTRL | Qt::Key_X), key(SHIFT | Qt::Key_Delete)});
-    addCommand(Copy, QStringLiteral("&Kopieren"), {key(CTRL | Qt::Key_C), key(CTRL | Qt::Key_Insert)});
-    addCommand(Paste, QStringLiteral("E&infügen"), {key(CTRL | Qt::Key_V), key(SHIFT | Qt::Key_Insert)});
-    addCommand(SelectAll, QStringLiteral("Alles &markieren"), {key(CTRL | Qt::Key_A)});
-    addCommand(InsertMode, InsertModeOn);
-    addSeparator(m_actionList);
+    m_commands->addEditingCommands();
+    m_commands->addSeparator();
     addCommand(InsertChoice, QStringLiteral("Vor&gaben einfügen..."), {key(Qt::Key_F2)});
     addCommand(NextField, QStringLiteral("&Nächstes Eingabefeld"), {key(Qt::Key_Tab)});
     addCommand(PreviousField, QStringLiteral("&Voheriges Eingabefeld"), {key(SHIFT | Qt::Key_Tab)});
-    addSeparator(m_actionList);
-    addCommand(FontLarger, QStringLiteral("Schrift &größer"));
-    addCommand(FontSmaller, QStringLiteral("Schrift k&leiner"));
-    addCommand(Bold, QStringLiteral("Schrift &fett"))->setCheckable(true);
-    addSeparator(m_actionList);
-    // An alignment of no known kind marks none of the three.
-    auto* alignGroup = new QActionGroup(this);
-    alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (QAction* a : {addCommand(AlignLeft, QStringLiteral("Text linksbündig"), {key(CTRL | Qt::Key_L)}),
-                       addCommand(AlignCenter, QStringLiteral("Text zentriert"), {key(CTRL | Qt::Key_Z)}),
-                       addCommand(AlignRight, QStringLiteral("Text rechtsbündig"), {key(CTRL | Qt::Key_R)})}) {
-        a->setCheckable(true);
-        alignGroup->addAction(a);
-    }
+    m_commands->addSeparator();
+    m_commands->addFormatCommands();
     // Pages and goods positions
-    addSeparator(m_actionList);
+    m_commands->addSeparator();
     addCommand(FirstPage, QStringLiteral("&Erste Seite"), {key(CTRL | Qt::Key_Home)});
     addCommand(PreviousPage, QStringLiteral("&Vorherige Seite"), {key(CTRL | Qt::Key_Left)});
     addCommand(NextPage, QStringLiteral("&Nächste Seite"), {key(CTRL | Qt::Key_Right)});
     addCommand(LastPage, QStringLiteral("&Letzte Seite"), {key(CTRL | Qt::Key_End)});
-    addSeparator(m_actionList);
+    m_commands->addSeparator();
     addCommand(AddPage, QStringLiteral("Seite hin&zufügen"), {key(Qt::Key_F10)});
     addCommand(RemoveLastPage, QStringLiteral("Letzte Formularseite entfernen"));
     addCommand(MoveGoodsPosition, QStringLiteral("Warenposition verschieben..."));
     addCommand(DeleteGoodsPosition, QStringLiteral("Warenposition löschen..."));
     addCommand(Renumber, QStringLiteral("&Felder 3, 5 und 32 aktualisieren"));
     // Form sets
-    addSeparator(m_actionList);
+    m_commands->addSeparator();
     const Command formSets[4] = {FormSet0, FormSet1, FormSet2, FormSet3};
     for (int i = 0; i < 4; ++i)
         addCommand(formSets[i], QString::fromUtf8(FormSetLabels[i]))->setCheckable(true);
     // Zoom
-    addSeparator(m_actionList);
+    m_commands->addSeparator();
     addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"));
     addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
 
     // The field editor's context menu.
-    m_contextList << action(InsertChoice);
-    addSeparator(m_contextList);
-    m_contextList << action(Undo) << action(Cut) << action(Copy) << action(Paste) << action(SelectAll)
-                  << action(InsertMode);
-    addSeparator(m_contextList);
-    m_contextList << action(NextField) << action(PreviousField) << action(FontLarger) << action(FontSmaller)
-                  << action(Bold);
-    addSeparator(m_contextList);
-    m_contextList << action(AlignLeft) << action(AlignCenter) << action(AlignRight);
+    m_contextList = m_commands->menu({InsertChoice, 0, Undo, Cut, Copy, Paste, SelectAll, InsertMode, 0, NextField,
+                                      PreviousField, FontLarger, FontSmaller, Bold, 0, AlignLeft, AlignCenter,
+                                      AlignRight});
 }
 
 void CEinheitspapierView::updateCommandState()
@@ -146,14 +109,7 @@ void CEinheitspapierView::updateCommandState()
         if (QAction* a = action(id))
             a->setChecked(checked);
     };
-    set(Undo, m_editor->canUndoText());
-    set(FontLarger, m_editor->CanFontLarger());
-    set(FontSmaller, m_editor->CanFontSmaller());
-    check(Bold, m_editor->IsBold());
-    check(AlignLeft, m_editor->IsAlignLeft());
-    check(AlignCenter, m_editor->IsAlignCenter());
-    check(AlignRight, m_editor->IsAlignRight());
-    action(InsertMode)->setText(m_editor->IsInsertMode() ? InsertModeOn : InsertModeOff);
+    m_commands->updateEditorCommands();
     set(InsertChoice, insertChoiceAvailable());
     set(FirstPage, page > 1);
     set(PreviousPage, page > 1);
@@ -178,52 +134,11 @@ void CEinheitspapierView::runCommand(Command id)
             goToFormField(p.field, p.page);
     };
     switch (id) {
-    case Copy:
-        m_editor->copyText();
-        break;
-    case Cut:
-        m_editor->cutText();
-        markModified();
-        break;
-    case Paste:
-        m_editor->PasteNormalized();
-        markModified();
-        break;
-    case Undo:
-        m_editor->undoText();
-        break;
-    case SelectAll:
-        m_editor->selectAllText();
-        break;
-    case InsertMode:
-        m_editor->SetInsertMode(!m_editor->IsInsertMode());
-        refreshStatus();
-        break;
     case NextField:
         goToFormField(nav.nextField(currentPage(), currentField()), currentPage(), +1);
         break;
     case PreviousField:
         goToFormField(nav.previousField(currentPage(), currentField()), currentPage(), -1);
-        break;
-    case FontLarger:
-    case FontSmaller:
-    case Bold:
-    case AlignLeft:
-    case AlignCenter:
-    case AlignRight:
-        if (id == FontLarger)
-            m_editor->FontLarger();
-        else if (id == FontSmaller)
-            m_editor->FontSmaller();
-        else if (id == Bold)
-            m_editor->ToggleBold();
-        else if (id == AlignLeft)
-            m_editor->AlignLeft();
-        else if (id == AlignCenter)
-            m_editor->AlignCenter();
-        else
-            m_editor->AlignRight();
-        markModified();
         break;
     case InsertChoice:
         runInsertChoice();
@@ -269,6 +184,8 @@ void CEinheitspapierView::runCommand(Command id)
         break;
     case ZoomSmaller:
         zoomSmaller();
+        break;
+    default:   // the field editor's own commands run through FormCommands
         break;
     }
     updateCommandState();

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -162,4 +164,36 @@ void CQxScrollViewBase::scrollContentsBy(int, int)
 {
     onScrolled();
     viewport()->update();
+}
+
+QRect CQxScrollViewBase::beginFormPainting(QPainter& painter, const QRect& dirty) const
+{
+    painter.fillRect(dirty, Qt::white);
+    const FormMapping m = mapping();
+    const QPoint scroll = scrollPosition();
+    painter.translate(-scroll);
+    painter.scale(m.pixelsPerUnit(), m.pixelsPerUnit());
+    const QRect visible = dirty.translated(scroll);
+    return QRect(m.toLogical(visible.left()) - 1, m.toLogical(visible.top()) - 1, m.toLogical(visible.width()) + 2,
+                 m.toLogical(visible.height()) + 2);
+}
+
+bool CQxScrollViewBase::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton) {
+            formClicked(e->position().toPoint());
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        formHovered(static_cast<QMouseEvent*>(event)->position().toPoint());
+        break;
+    default:
+        break;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }

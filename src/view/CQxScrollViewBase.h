@@ -5,6 +5,7 @@
 
 #include "view/FormMapping.h"
 
+class QPainter;
 class QWheelEvent;
 
 // The common base of the form views: a scrolling picture of a form at a zoom
@@ -66,7 +67,18 @@ protected:
     virtual void onScrolled() {}
     // Keys other than Page Up / Page Down go back to the field editor.
     virtual void giveFocusToEditor() {}
+    // The left button pressed on the picture, and the mouse moving over it,
+    // at a point of the viewport in pixels.
+    virtual void formClicked(const QPoint& pos) {}
+    virtual void formHovered(const QPoint& pos) {}
 
+    // Readies a painter on the viewport for drawing the form: white under
+    // the dirty rectangle, units of 0.1 mm of the magnified picture from the
+    // form's top-left corner. Returns the dirty part of the picture in those
+    // units (for what is greyed beyond the sheet).
+    QRect beginFormPainting(QPainter& painter, const QRect& dirty) const;
+
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

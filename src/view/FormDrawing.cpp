@@ -57,6 +57,19 @@ void paintFieldOutlines(QPainter& painter, int zoom, int count, const std::funct
     painter.restore();
 }
 
+void paintOverflowMark(QPainter& painter, const QRect& r, int zoom)
+{
+    const int size = std::max(3, 15 * zoom / 10);
+    const int right = r.left() + r.width();
+    const int bottom = r.top() + r.height();
+    const QPoint corner[3] = {{right, bottom - size}, {right, bottom}, {right - size, bottom}};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 0, 0));
+    painter.drawPolygon(corner, 3);
+    painter.restore();
+}
+
 QColor windowsColor(int value)
 {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);

@@ -31,6 +31,10 @@ void paintGreyAreas(QPainter& painter, const QRect& area, int zoom);
 // out.
 void paintFieldOutlines(QPainter& painter, int zoom, int count, const std::function<EhRect(int)>& rect);
 
+// A small red corner at the lower right of a field's text rectangle: the
+// field holds more than its box shows, and the paper shows no more either.
+void paintOverflowMark(QPainter& painter, const QRect& textRect, int zoom);
+
 // A settings colour value 0x00BBGGRR.
 QColor windowsColor(int value);
 

@@ -75,7 +75,7 @@ TEST_F(DocumentWindows, FilledDocumentSurvivesSaveCloseAndReopenFromTheRecentLis
     CChildFrame* child = startWithNewDocument(1);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(prompt.chooserCalls, 1);
-    EXPECT_FALSE(prompt.lastOfferDv1);
+    EXPECT_TRUE(prompt.lastOfferDv1);   // the fifth choice, the D.V.1
     EXPECT_EQ(app->requestedForm(), 1);
     EXPECT_EQ(child->windowTitle(), QStringLiteral("EhForm1"));
     EXPECT_TRUE(frame().windowTitle().startsWith(QStringLiteral("Kestrovane-Import - ")));

@@ -6,6 +6,7 @@
 #include "form/FieldStore.h"
 #include "settings/Profile.h"
 #include "view/FormDrawing.h"
+#include "view/FormPainter.h"
 
 using DV1Geometry::Layout;
 
@@ -42,7 +43,7 @@ QRect DV1FormPainter::textRect(Layout layout, int field) const
     const EhRect r = DV1Geometry::screenRect(layout, field);
     if (r.isZero())
         return {};
-    const EhRect s = r.scaled(m_options.zoom).translated(2, 0);
+    const EhRect s = r.scaled(m_options.zoom).translated(FormPainter::TextShift, 0);
     return QRect(s.left, s.top, s.width(), s.height());
 }
 
@@ -94,8 +95,12 @@ void DV1FormPainter::paintFieldTexts(QPainter& painter, const FieldStore& store,
     const int count = std::min(DV1Geometry::fieldCount(layout), store.fieldCount(page));
     for (int field = 0; field < count; ++field) {
         const QRect r = textRect(layout, field);
-        if (!r.isNull())
-            m_text.draw(painter, r, store.text(field, page), store.attr(field, page));
+        if (r.isNull())
+            continue;
+        bool overflow = false;
+        m_text.draw(painter, r, store.text(field, page), store.attr(field, page), false, &overflow);
+        if (overflow && m_options.markOverflow)
+            FormDrawing::paintOverflowMark(painter, r, m_options.zoom);
     }
     painter.restore();
 }

@@ -15,6 +15,7 @@ struct Dv1PaintOptions {
     int zoom = 10;                          // tenths of real size
     QColor textColor = QColor(0, 0, 255);   // field texts
     bool outlineFields = false;             // frame and number every field
+    bool markOverflow = true;               // a mark on a field whose text does not fit
     // The part of the picture to cover, in drawing units; what lies right of
     // 205 mm or below 298 mm of the sheet is greyed. Empty: no grey.
     QRect area;

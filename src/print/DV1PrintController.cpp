@@ -38,10 +38,14 @@ bool DV1PrintController::printCopies(QPagedPaintDevice& device, int page, int co
     return DV1PrintJob::printCopies(device, *m_dv1View.document(), page, copies);
 }
 
+QString DV1PrintController::cutWarning(int page, const QSizeF& printableMm) const
+{
+    return DV1PrintJob::cutWarning(*m_dv1View.document(), page, printableMm);
+}
+
 void DV1PrintController::paintPreviewSheet(QPainter& painter, int page) const
 {
-    DV1PrintJob::paintSheet(painter, *m_dv1View.document(), page, Dv1PrintSetup::fromStore(page),
-                            DV1PrintJob::Backdrop::FaintForm);
+    DV1PrintJob::paintPreviewSheet(painter, *m_dv1View.document(), page);
 }
 
 bool DV1PrintController::exportPdf(const QString& path, QString* error) const

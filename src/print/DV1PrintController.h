@@ -20,6 +20,7 @@ protected:
     int currentPage() const override;
     QString documentPath() const override;
     bool printCopies(QPagedPaintDevice& device, int page, int copies) const override;
+    QString cutWarning(int page, const QSizeF& printableMm) const override;
     void paintPreviewSheet(QPainter& painter, int page) const override;
     bool exportPdf(const QString& path, QString* error) const override;
 

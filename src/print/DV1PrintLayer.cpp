@@ -40,8 +40,11 @@ Dv1PrintSetup Dv1PrintSetup::uncalibrated()
 DV1PrintLayer::DV1PrintLayer(const Dv1PrintSetup& setup)
     : m_setup(setup)
     , m_fonts(FieldFontSet::print(setup.fontFactor))
+    , m_screenFonts(FieldFontSet::screen(10))
     , m_text(m_fonts)
 {
+    // What the editor accepted must not gain a line on paper.
+    m_text.breakLinesWith(&m_screenFonts);
 }
 
 QRect DV1PrintLayer::placedRect(Layout layout, int field) const
@@ -78,12 +81,18 @@ void DV1PrintLayer::printPage(QPainter& painter, const CDV1_Doc& doc, int page) 
         for (int field = 0; field < count; ++field) {
             const QRect placed = placedRect(layout, field);
             if (!placed.isNull())
-                m_text.draw(painter, m_setup.correction.apply(placed), store.text(field, page), store.attr(field, page));
+                PrintField(painter, placed, store.text(field, page), store.attr(field, page));
         }
     }
     if (layout == Layout::First)
         printCrosses(painter, doc);
     painter.restore();
+}
+
+int DV1PrintLayer::PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
+                              QRectF* extent) const
+{
+    return m_text.draw(painter, m_setup.correction.apply(placed), text, attr, false, nullptr, placed.width(), extent);
 }
 
 void DV1PrintLayer::printMarks(QPainter& painter, Layout layout) const

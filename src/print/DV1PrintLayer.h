@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QRect>
+#include <QRectF>
+
+#include <cstdint>
 
 #include "dv1/DV1Geometry.h"
 #include "print/PrintCorrection.h"
@@ -51,6 +54,12 @@ public:
 
     void printPage(QPainter& painter, const CDV1_Doc& doc, int page) const;
 
+    // One field's text into its placed rectangle, corrected, with the line
+    // breaks the screen shows; extent, when given, receives where the lines
+    // went. Returns the height of the printed text.
+    int PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
+                   QRectF* extent = nullptr) const;
+
     // Where the form picture lies in the printer's coordinates, so that a
     // picture drawn there shows each box where its text is printed.
     QPoint sheetPictureOffset() const;
@@ -61,5 +70,6 @@ private:
 
     Dv1PrintSetup m_setup;
     FieldFontSet m_fonts;
+    FieldFontSet m_screenFonts;   // real size: where the screen breaks lines
     FieldTextPainter m_text;
 };

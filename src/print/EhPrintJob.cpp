@@ -8,6 +8,7 @@
 #include "settings/Profile.h"
 #include "form/CEinheitspapierDoc.h"
 #include "print/EhPrintLayer.h"
+#include "print/PrintDialogModel.h"
 #include "print/SheetOutput.h"
 #include "form/EhFieldNames.h"
 #include "form/FieldStore.h"
@@ -100,9 +101,7 @@ QString cutWarning(const EhFormPage& page, const QSizeF& printableMm)
     }
     if (names.isEmpty())
         return {};
-    return QStringLiteral("Achtung: Der Drucker kann nicht bis an den Blattrand drucken. Der Text von %1 "
-                          "würde abgeschnitten. Bitte die Ränder prüfen.")
-        .arg(names.join(QStringLiteral(", ")));
+    return PrintDialogModel::cutWarningText(names);
 }
 
 bool exportPdf(const CEinheitspapierDoc& doc, const FieldDefinitions& definitions, const QString& path,

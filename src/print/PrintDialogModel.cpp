@@ -52,3 +52,10 @@ void PrintDialogModel::forgetPrinter(const QString& viewSection)
     Profile::set(Settings::Printer, viewSection, QString::fromLatin1(NoPrinter));
     Profile::set(Settings::ReUsePrn, viewSection, 0);
 }
+
+QString PrintDialogModel::cutWarningText(const QStringList& fieldNames)
+{
+    return QStringLiteral("Achtung: Der Drucker kann nicht bis an den Blattrand drucken. Der Text von %1 "
+                          "würde abgeschnitten. Bitte die Ränder prüfen.")
+        .arg(fieldNames.join(QStringLiteral(", ")));
+}

@@ -23,6 +23,9 @@ public:
     // Copies as typed; nothing unless a whole number from 1 to 9.
     static std::optional<int> parseCopies(const QString& text);
     static QString copiesRangeMessage();
+    // The print dialog's warning that the printer would cut the texts of the
+    // named fields.
+    static QString cutWarningText(const QStringList& fieldNames);
     // A printer with fewer columns than rows prints portrait.
     static bool isPortrait(int columns, int rows) { return columns < rows; }
 

@@ -279,17 +279,7 @@ void FormPainter::paintFieldTexts(QPainter& painter, const EhFormPage& page) con
 
 void FormPainter::paintOverflowMark(QPainter& painter, const QRect& r) const
 {
-    // A small red corner: the field holds more than its box shows, and the
-    // paper will show no more than the box either.
-    const int size = std::max(3, scaled(15));
-    const int right = r.left() + r.width();
-    const int bottom = r.top() + r.height();
-    const QPoint corner[3] = {{right, bottom - size}, {right, bottom}, {right - size, bottom}};
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Red);
-    painter.drawPolygon(corner, 3);
-    painter.restore();
+    FormDrawing::paintOverflowMark(painter, r, m_options.zoom);
 }
 
 void FormPainter::paintFieldOutlines(QPainter& painter, PageKind kind) const

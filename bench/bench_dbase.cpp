@@ -4,44 +4,18 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 
+#include "BenchGoodsTable.h"
 #include "masterdata/CKestrovaneStammDaten.h"
 #include "masterdata/CdBaseDocument.h"
 
 namespace {
 
-constexpr int kRecords = 100000;
+using benchgoods::kRecords;
 
-// One goods table for all benchmarks, built on first use.
 const QString& goodsTable()
 {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("Artikel1.dbf"));
-        CKestrovaneStammDaten store(dir.path());
-        store.SetFile(QString(), QStringLiteral("Artikel1.dbf"), CKestrovaneStammDaten::KindCurrent);
-        store.Load();
-        QRandomGenerator rng(20240307);
-        const QStringList words = {QStringLiteral("Schrauben"), QStringLiteral("Muttern"), QStringLiteral("aus"),
-                                   QStringLiteral("Stahl"),     QStringLiteral("verzinkt"), QStringLiteral("Kartons"),
-                                   QStringLiteral("Paletten"),  QStringLiteral("Stück"), QStringLiteral("Ersatzteile"),
-                                   QStringLiteral("für"),       QStringLiteral("Maschinen"), QStringLiteral("Größe")};
-        for (int i = 0; i < kRecords; ++i) {
-            QString description;
-            const int count = 3 + int(rng.bounded(15));
-            for (int w = 0; w < count; ++w)
-                description += words.at(rng.bounded(words.size())) + (w % 5 == 4 ? QStringLiteral("\r\n") : QStringLiteral(" "));
-            CKestrovaneStammDaten::Values v = {description.trimmed(), QString::number(10000000 + rng.bounded(89999999)),
-                                               QStringLiteral("00"), QStringLiteral("0000"), QString(),
-                                               QStringLiteral("0"), QStringLiteral("CN"), QString()};
-            store.append(v);
-        }
-        store.Save();
-        return file;
-    }();
-    return path;
+    return benchgoods::table();
 }
 
 void BM_LoadGoods(benchmark::State& state)

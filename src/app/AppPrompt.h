@@ -19,6 +19,8 @@ public:
     virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& documentTitle) = 0;
     // An error or a note, with OK.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // Information that is no failure, with OK.
+    virtual void showNote(QWidget* parent, const QString& text) { showMessage(parent, text); }
     // The open and save-as dialogs; an empty result means cancelled.
     virtual QString openFileName(QWidget* parent, const FileDialogFilters& filters) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogFilters& filters, const QString& proposal) = 0;

@@ -30,6 +30,7 @@
 #include "settings/StringTable.h"
 #include "app/SystemInfoReport.h"
 #include "app/WidgetPrompt.h"
+#include "masterdata/CDlgStammDatenEingabe.h"
 #include "masterdata/DefaultTables.h"
 #include "masterdata/TablePath.h"
 #include "print/EhPrintController.h"
@@ -203,7 +204,7 @@ void CKestrovaneImportApp::createMasterDataTables()
         m_prompt->showMessage(m_mainFrame.get(),
                               QStringLiteral("Die Stammdaten konnten nicht angelegt werden.\n%1").arg(tables.errorMessage()));
     else if (!tables.notice().isEmpty())
-        m_prompt->showMessage(m_mainFrame.get(), tables.notice());
+        m_prompt->showNote(m_mainFrame.get(), tables.notice());
 }
 
 bool CKestrovaneImportApp::grantWriteAccess(const QString& fileName)
@@ -254,6 +255,14 @@ void CKestrovaneImportApp::OnAppAbout()
     HelpContext::Scope help(&m_help, HelpAbout);
     CAboutDlg dialog(m_registry.buildDate(), m_mainFrame.get());
     dialog.exec();
+}
+
+void CKestrovaneImportApp::OnStammdaten()
+{
+    CDlgStammDatenEingabe dialog(CDlgStammDatenEingabe::Use::Maintenance, m_registry.GetDataDirectory(true), &m_help,
+                                 m_mainFrame.get());
+    if (dialog.load())
+        dialog.exec();
 }
 
 void CKestrovaneImportApp::OnSystemInfo()

@@ -94,6 +94,8 @@ public slots:
     void OnFileOpen();
     void OnFilePrintSetup();
     void OnAppAbout();
+    // "Sta&mmdaten...": the goods master data to maintain.
+    void OnStammdaten();
     void OnSystemInfo();
     void OnHomePage();
     // "Qzn WebUpdate" on the program's site.

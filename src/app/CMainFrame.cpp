@@ -146,6 +146,9 @@ void CMainFrame::createActions()
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnProgramOptions);
     a = addCommand(QStringLiteral("appFieldDefinitions"), QStringLiteral("Formularfelder (Einheitspapier) definieren..."));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnEditFieldDefinitions);
+    a = addCommand(QStringLiteral("appMasterData"), QStringLiteral("Sta&mmdaten..."));
+    a->setStatusTip(QStringLiteral("Öffnet einen Dialog zur Eingabe und Korrektur der Stammdaten"));
+    connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnStammdaten);
     a = addCommand(QStringLiteral("appExit"), QStringLiteral("&Beenden"));
     connect(a, &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < Settings::RecentFileCount; ++i) {
@@ -190,6 +193,7 @@ void CMainFrame::createMenus()
     PrintSettingsCommands::install(*this, *m_fileMenu, m_app.printEnvironment(), m_recentSeparator);
     m_fileMenu->insertAction(m_recentSeparator, command(QStringLiteral("appProgramOptions")));
     m_fileMenu->insertAction(m_recentSeparator, command(QStringLiteral("appFieldDefinitions")));
+    m_fileMenu->insertAction(m_recentSeparator, command(QStringLiteral("appMasterData")));
     m_fileMenu->addActions(m_recentActions);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(command(QStringLiteral("appExit")));

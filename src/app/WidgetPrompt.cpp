@@ -64,6 +64,12 @@ void WidgetPrompt::showMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
+void WidgetPrompt::showNote(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, appTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 QString WidgetPrompt::openFileName(QWidget* parent, const FileDialogFilters& filters)
 {
     auto dialog = makeFileDialog(parent, QFileDialog::AcceptOpen, filters);

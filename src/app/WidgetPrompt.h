@@ -22,6 +22,7 @@ public:
 
     SaveAnswer askSaveChanges(QWidget* parent, const QString& documentTitle) override;
     void showMessage(QWidget* parent, const QString& text) override;
+    void showNote(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const FileDialogFilters& filters) override;
     QString saveFileName(QWidget* parent, const FileDialogFilters& filters, const QString& proposal) override;
     int chooseNewDocument(QWidget* parent, bool offerDv1) override;

@@ -284,6 +284,8 @@ int CKestrovaneStammDaten::Save()
     if (m_kind == 0 || !m_table.IsOpen())
         return -1;
     m_error.clear();
+    if (!m_changed.contains('\1'))
+        return 0;
     for (int i = 0; i < GetCount(); ++i) {
         if (!m_changed.at(i))
             continue;
@@ -320,6 +322,19 @@ int CKestrovaneStammDaten::Save()
         return -1;
     }
     return 0;
+}
+
+QString CKestrovaneStammDaten::NormalisedDescription(const QString& text)
+{
+    QString description = text;
+    description.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    description.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    description.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    qsizetype end = description.size();
+    while (end > 0 && description.at(end - 1).isSpace())
+        --end;
+    description.truncate(end);
+    return description;
 }
 
 QString CKestrovaneStammDaten::value(int record, int column) const

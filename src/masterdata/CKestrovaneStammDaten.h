@@ -63,6 +63,8 @@ public:
     static int DetectKind(const QString& path);
 
     QString value(int record, int column) const;
+    // One column of every record, for going through all of them at once.
+    const QStringList& column(int column) const { return m_columns.at(column); }
     Values values(int record) const;
     // Replaces a record's values and marks it changed.
     void setValues(int record, const Values& values);
@@ -72,6 +74,10 @@ public:
     int kind() const { return m_kind; }
     QString errorMessage() const { return m_error; }
     CdBaseDocument& table() { return m_table; }
+
+    // A description as a record keeps it: line breaks of any kind as CR LF,
+    // trailing white space removed.
+    static QString NormalisedDescription(const QString& text);
 
     // The width of each column's field in the current layout.
     static const std::array<int, ColumnCount>& fieldWidths();

@@ -36,15 +36,6 @@ bool isHeader(const QStringList& cells)
     return true;
 }
 
-QString withoutTrailingSpace(QString text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    text.truncate(end);
-    return text;
-}
-
 } // namespace
 
 QList<GoodsCsvImport::Row> GoodsCsvImport::parse(const QByteArray& utf8)
@@ -116,11 +107,7 @@ bool GoodsCsvImport::toValues(const Row& row, CKestrovaneStammDaten::Values& val
         return false;
     }
     // Line breaks of any kind become the CR LF the goods dialog shows.
-    QString description = row.cells.at(0);
-    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    description.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    description.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    values[0] = withoutTrailingSpace(description);
+    values[0] = CKestrovaneStammDaten::NormalisedDescription(row.cells.at(0));
     for (int k = 1; k < CKestrovaneStammDaten::ColumnCount; ++k)
         values[k] = row.cells.at(k).trimmed();
 

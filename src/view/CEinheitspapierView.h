@@ -171,6 +171,10 @@ private:
     void runDeleteGoodsPosition();
     void runInsertChoice();
     bool insertChoiceAvailable() const;
+    // CEinheitspapierViewGoods.cpp: box 31 of a goods position picks from
+    // the goods master data.
+    bool goodsChoiceAvailable() const;
+    void runGoodsChoice();
     void afterStoreChange();
 
     // CEinheitspapierViewBoxes.cpp: the dialogs that fill a box

@@ -264,6 +264,8 @@ void CEinheitspapierView::runDeleteGoodsPosition()
 // The fields whose choice dialog exists: the date line of the stamps.
 bool CEinheitspapierView::insertChoiceAvailable() const
 {
+    if (goodsChoiceAvailable())
+        return true;
     const int field = currentField();
     if (EhBoxPickers::find(currentPage(), field))
         return true;
@@ -274,6 +276,11 @@ bool CEinheitspapierView::insertChoiceAvailable() const
 
 void CEinheitspapierView::runInsertChoice()
 {
+    // Box 31 of a goods position: the goods master data.
+    if (goodsChoiceAvailable()) {
+        runGoodsChoice();
+        return;
+    }
     if (!insertChoiceAvailable() || runBoxPicker())
         return;
     if (!m_prompt->askYesNo(EhDocumentOperations::MsgInsertDate))

@@ -1,6 +1,7 @@
 // The start-up of the program: what it registers and loads, the first
 // document or the chooser, "-init", a damaged file on the command line, the
 // splash window, and the application's own dialogs.
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -243,4 +244,34 @@ TEST_F(StartUp, PrinterCommandsWorkOnTheProgramsPrinter)
     EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("Der Drucker Gibt es nicht konnte nicht gefunden werden.\n"
                                                           "Es wird der Standarddrucker verwendet.")});
     EXPECT_EQ(app->printer().printerName(), before);
+}
+
+TEST_F(StartUp, TheFileMenuOpensTheGoodsMasterData)
+{
+    start();
+    QAction* masterData = frame().command(QStringLiteral("appMasterData"));
+    ASSERT_NE(masterData, nullptr);
+    EXPECT_EQ(masterData->text(), QStringLiteral("Sta&mmdaten..."));
+    EXPECT_EQ(masterData->statusTip(), QStringLiteral("Öffnet einen Dialog zur Eingabe und Korrektur der Stammdaten"));
+    EXPECT_TRUE(frame().menu(QStringLiteral("menuFile"))->actions().contains(masterData));
+
+    QString title;
+    int helpWhileOpen = 0;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            title = dialog->windowTitle();
+            helpWhileOpen = app->helpContext();
+            dialog->done(QDialog::Rejected);
+        }
+    });
+    closer.start();
+    masterData->trigger();
+    closer.stop();
+    // The goods table of the data folder, still empty: a new record is
+    // being typed, with the help topic of the description box.
+    EXPECT_EQ(title, QStringLiteral("Stammdateneingabe"));
+    EXPECT_EQ(helpWhileOpen, 431);
+    EXPECT_EQ(app->helpContext(), 0);
 }

@@ -19,7 +19,6 @@ void CEinheitspapierView::runGoodsChoice()
     const auto position = GoodsFormTransfer::positionOfBox31(currentPage(), currentField());
     if (!position)
         return;
-    m_editor->commit();
     auto dialog = std::make_unique<CDlgStammDatenEingabe>(CDlgStammDatenEingabe::Use::Selection,
                                                           CRegeditManagment().GetDataDirectory(true), m_help, this);
     if (dialog->load() && dialog->exec() == QDialog::Accepted) {

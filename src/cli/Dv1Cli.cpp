@@ -65,6 +65,20 @@ bool convertDv1(const QString& in, const QString& out, QString* error)
 
 } // namespace
 
+bool loadDv1(CDV1_Doc& doc, const QString& path, QTextStream& err)
+{
+    QString error;
+    if (!DV1File::load(path, doc, &error)) {
+        err << path << ": " << error << '\n';
+        return false;
+    }
+    if (doc.loadStatus() != CDV1_Doc::LoadOk) {
+        err << path << ": " << CDV1_Doc::LoadStatusMessage(doc.loadStatus()) << '\n';
+        return false;
+    }
+    return true;
+}
+
 DocumentKind dv1DocumentKind()
 {
     return {dumpDv1, convertDv1};

@@ -3,15 +3,19 @@
 #include <QTextStream>
 
 #include "cli/CliCommand.h"
+#include "cli/Dv1Cli.h"
 #include "cli/EhPrintInput.h"
+#include "dv1/CDV1_Doc.h"
+#include "dv1/DocumentFileType.h"
 #include "form/FieldDefinitions.h"
 #include "form/CEinheitspapierDoc.h"
+#include "print/DV1PrintJob.h"
 #include "print/EhPrintJob.h"
 #include "view/FormPainter.h"
 
 namespace {
 
-constexpr const char* Usage = "print DATEI.aef --page N [--copies C] -o AUSGABE.pdf";
+constexpr const char* Usage = "print DATEI.aef|DATEI.fdv --page N [--copies C] -o AUSGABE.pdf";
 
 // Fine enough that a PDF viewer shows the positions to the hundredth of a
 // millimetre.
@@ -40,12 +44,15 @@ int print(const QStringList& arguments, cli::Io& io)
         return 2;
     }
 
-    CEinheitspapierDoc doc;
-    if (!cli::loadEinheitspapier(doc, args.first(), io.err))
+    // Either form, chosen as the desktop program chooses it.
+    CEinheitspapierDoc ehDoc;
+    CDV1_Doc dv1Doc;
+    const bool dv1 = DocumentFileType::ofFile(args.first()) == DocumentFileType::Type::Dv1;
+    if (!(dv1 ? cli::loadDv1(dv1Doc, args.first(), io.err) : cli::loadEinheitspapier(ehDoc, args.first(), io.err)))
         return 1;
-    if (page < 1 || page > doc.store().pageCount()) {
-        io.err << "Die Seite " << pageText << " gibt es nicht (das Dokument hat " << doc.store().pageCount()
-               << " Seiten).\n";
+    const int pageCount = dv1 ? dv1Doc.pageCount() : ehDoc.store().pageCount();
+    if (page < 1 || page > pageCount) {
+        io.err << "Die Seite " << pageText << " gibt es nicht (das Dokument hat " << pageCount << " Seiten).\n";
         return 2;
     }
 
@@ -55,7 +62,10 @@ int print(const QStringList& arguments, cli::Io& io)
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(Resolution);
     writer.setCreator(QStringLiteral("Kestrovane-Import"));
-    if (!EhPrintJob::printCopies(writer, EhPrintJob::pageOf(doc, page, cli::storedFieldDefinitions()), copies)) {
+    const bool printed =
+        dv1 ? DV1PrintJob::printCopies(writer, dv1Doc, page, copies)
+            : EhPrintJob::printCopies(writer, EhPrintJob::pageOf(ehDoc, page, cli::storedFieldDefinitions()), copies);
+    if (!printed) {
         io.err << "Die Datei " << out << " kann nicht geschrieben werden.\n";
         return 1;
     }

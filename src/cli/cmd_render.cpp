@@ -10,7 +10,7 @@
 #include "cli/CliCommand.h"
 #include "cli/EhPrintInput.h"
 #include "dv1/CDV1_Doc.h"
-#include "dv1/DV1File.h"
+#include "cli/Dv1Cli.h"
 #include "dv1/DV1FormPainter.h"
 #include "dv1/DocumentFileType.h"
 #include "form/CEinheitspapierDoc.h"
@@ -132,17 +132,8 @@ int render(const QStringList& arguments, cli::Io& io)
             return usage(io);
         ehPage.page = kindText == QLatin1String("first") ? 1 : 2;
     } else if (dv1) {
-        QString error;
-        if (!DV1File::load(args.first(), dv1Doc, &error)) {
-            io.err << args.first() << ": " << error << '\n';
+        if (!cli::loadDv1(dv1Doc, args.first(), io.err))
             return 1;
-        }
-        // A refused file reads as an empty form; drawing that would pass it
-        // off as the document.
-        if (dv1Doc.loadStatus() != CDV1_Doc::LoadOk) {
-            io.err << args.first() << ": " << CDV1_Doc::LoadStatusMessage(dv1Doc.loadStatus()) << '\n';
-            return 1;
-        }
         dv1Page = chosenPage(pageText, dv1Doc.pageCount());
         if (dv1Page == 0)
             return noSuchPage(io, pageText, dv1Doc.pageCount());

@@ -189,12 +189,35 @@ Lines& linesOf(Builder& b, Pen pen)
     return pen == Pen::Thin ? b.s.thin : pen == Pen::Dotted ? b.s.dotted : b.s.thick;
 }
 
+// The rows of the totals A, B, C and the declared value, top and bottom on a
+// back.
+struct Rows {
+    int top;
+    int bottom;
+};
+constexpr Rows TotalRows[] = {{392, 477}, {1835, 1920}, {2255, 2435}};
+
 void valueBlockLines(Builder& b, const ValueBlock& g)
 {
     for (const RowLine& r : RowLines)
         b.h(linesOf(b, r.pen), r.y + g.dy, g.left, g.columnRight);
-    for (int x : {g.columnLeft, g.columnMid, g.columnRight})
+    for (int x : {g.columnMid, g.columnRight})
         b.v(b.s.thin, x, g.top, BlockEnd + g.dy);
+    if (g.layout != Layout::Odd) {
+        b.v(b.s.thin, g.columnLeft, g.top, BlockEnd + g.dy);
+        return;
+    }
+    // The front of a D.V.1 BIS prints the first item's totals from further
+    // left than the other amounts: their boxes reach as far.
+    const int totalsLeft = DV1Geometry::printRect(g.layout, F::TotalA1).left - 10;
+    int from = g.top;
+    for (const Rows& r : TotalRows) {
+        b.v(b.s.thin, g.columnLeft, from, r.top + g.dy);
+        b.v(b.s.thin, totalsLeft, r.top + g.dy, r.bottom + g.dy);
+        from = r.bottom + g.dy;
+    }
+    if (from < BlockEnd + g.dy)
+        b.v(b.s.thin, g.columnLeft, from, BlockEnd + g.dy);
 }
 
 void valueBlockTexts(Builder& b, const ValueBlock& g)

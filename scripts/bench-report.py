@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Writes docs/performance.md from the JSON results of scripts/bench."""
+import datetime
+import json
+import os
+import platform
+import sys
+
+# benchmark program, benchmark name -> (what it measures, aim in ms or None)
+AIMS = {
+    ("bench_view", "BM_KeyToPaintedField"): ("Einheitspapier: Taste bis neu gezeichnetes Feld", 1),
+    ("bench_dv1_view", "BM_KeyToPaintedField"): ("D.V.1: Taste bis neu gezeichnetes Feld", 1),
+    ("bench_painter", "BM_PaintFirstPageZoom25"): ("Einheitspapier: ganze Seite, jedes Feld gefüllt", 5),
+    ("bench_dv1_view", "BM_FullPageDrawn/1"): ("D.V.1: ganze Seite 1, jedes Feld gefüllt", 5),
+    ("bench_dv1_view", "BM_FullPageDrawn/2"): ("D.V.1: ganze gerade Folgeseite", 5),
+    ("bench_dv1_view", "BM_FullPageDrawn/3"): ("D.V.1: ganze ungerade Folgeseite", 5),
+    ("bench_view", "BM_PageChangeEveryFieldFilled"): ("Einheitspapier: Seitenwechsel", 16),
+    ("bench_dv1_view", "BM_PageChange"): ("D.V.1: Seitenwechsel", 16),
+    ("bench_aef", "BM_AefRead"): (".aef mit 99 Seiten lesen", 3),
+    ("bench_aef", "BM_AefWrite"): (".aef mit 99 Seiten schreiben", 3),
+    ("bench_dbase", "BM_LoadGoods"): ("Warentabelle mit 100.000 Sätzen laden", 100),
+    ("bench_dbase", "BM_BuildSortIndexOnDescription"): ("Warentabelle mit 100.000 Sätzen sortieren", 100),
+    ("bench_goods_dialog", "BM_OpenGoodsDialog"): ("Warendialog auf 100.000 Sätzen öffnen", 1000),
+    ("bench_goods_dialog", "BM_SearchKeystroke/1"): ("Warendialog: Filtern je Tastendruck", 50),
+    ("bench_goods_dialog", "BM_SearchKeystroke/0"): ("Warendialog: Filtern je Tastendruck (Löschen)", 50),
+    ("bench_startup", "BM_ColdStartToEditableWindow"): ("Kaltstart bis zum bearbeitbaren Fenster", 250),
+}
+
+UNIT_TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}
+
+
+def medians(folder):
+    for file in sorted(os.listdir(folder)):
+        if not file.endswith(".json"):
+            continue
+        program = file[: -len(".json")]
+        with open(os.path.join(folder, file), encoding="utf-8") as f:
+            data = json.load(f)
+        for b in data.get("benchmarks", []):
+            if b.get("aggregate_name") != "median":
+                continue
+            name = b["run_name"]
+            ms = b["real_time"] * UNIT_TO_MS[b.get("time_unit", "ns")]
+            extra = {k: v for k, v in b.items() if k.endswith("_ms") and isinstance(v, (int, float))}
+            yield program, name, ms, extra
+
+
+def cpu_model():
+    try:
+        with open("/proc/cpuinfo", encoding="utf-8") as f:
+            for line in f:
+                if line.startswith("model name"):
+                    return line.split(":", 1)[1].strip()
+    except OSError:
+        pass
+    return platform.processor() or "unbekannt"
+
+
+def main():
+    folder, target, load_before, load_after, runs = sys.argv[1:6]
+    rows = list(medians(folder))
+    lines = [
+        "# Leistung",
+        "",
+        "Geschrieben von `scripts/bench` am "
+        + datetime.datetime.now().strftime("%Y-%m-%d %H:%M")
+        + f" auf {os.cpu_count()} Kernen ({cpu_model()}).",
+        f"Last des Rechners (1/5/15 min) vorher {load_before}, nachher {load_after}.",
+        f"Jeder Wert ist der Median von {runs} Läufen (Wanduhrzeit). Auf einem ausgelasteten"
+        " Rechner wartet die Wanduhrzeit auf den Prozessor; wo eine Messung die eigene"
+        " Prozessorzeit des Programms mitschreibt, steht sie in Klammern.",
+        "",
+        "## Die Ziele",
+        "",
+        "| Messung | Median | Ziel | |",
+        "|---|---:|---:|---|",
+    ]
+    found = {}
+    for program, name, ms, extra in rows:
+        found[(program, name)] = (ms, extra)
+    for key, (what, aim) in AIMS.items():
+        if key not in found:
+            lines.append(f"| {what} (`{key[0]} {key[1]}`) | fehlt | < {aim} ms | |")
+            continue
+        ms, extra = found[key]
+        mark = "erreicht" if ms < aim else "**verfehlt**"
+        note = "".join(f" ({k[:-3]}: {v:.1f} ms)" for k, v in extra.items())
+        lines.append(f"| {what} (`{key[0]} {key[1]}`) | {ms:.3f} ms{note} | < {aim} ms | {mark} |")
+    lines += ["", "## Alle Messungen", "", "| Programm | Messung | Median |", "|---|---|---:|"]
+    for program, name, ms, extra in rows:
+        note = "".join(f" ({k[:-3]}: {v:.1f} ms)" for k, v in extra.items())
+        lines.append(f"| {program} | `{name}` | {ms:.3f} ms{note} |")
+    lines.append("")
+    with open(target, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines))
+
+
+if __name__ == "__main__":
+    main()

@@ -9,6 +9,8 @@ KV_PACKAGES=(
   python3 python3-dbfread python3-dbf
   xvfb xauth imagemagick shared-mime-info
   locales
+  dpkg-dev file xdg-utils libfile-mimeinfo-perl desktop-file-utils
+  cups printer-driver-cups-pdf
 )
 
 kv_install_deps() {

@@ -121,17 +121,26 @@ QIcon icon(Kind kind)
     return result;
 }
 
+QPixmap documentPixmap(int form, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const int width = size * 210 / 297;
+    FormThumbnail::paint(p, QRect((size - width) / 2, 0, width, size), form);
+    return pixmap;
+}
+
+QPixmap applicationPixmap(int size)
+{
+    return documentPixmap(0, size);
+}
+
 QIcon applicationIcon()
 {
     QIcon result;
-    for (int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        const int width = size * 210 / 297;
-        FormThumbnail::paint(p, QRect((size - width) / 2, 0, width, size), 0);
-        result.addPixmap(pixmap);
-    }
+    for (int size : {16, 32, 48, 64})
+        result.addPixmap(applicationPixmap(size));
     return result;
 }
 

@@ -27,6 +27,8 @@
 #include "app/HomePage.h"
 #include "app/UpdateSite.h"
 #include "settings/Profile.h"
+#include "settings/HelpKey.h"
+#include "settings/HelpTopics.h"
 #include "settings/StringTable.h"
 #include "app/SystemInfoReport.h"
 #include "app/WidgetPrompt.h"
@@ -39,10 +41,6 @@
 namespace {
 
 CKestrovaneImportApp* s_instance = nullptr;
-
-// Help topics of the dialogs this object opens.
-constexpr int HelpPrintSetup = 0x20000 + EhPrintController::PrintSetup;
-constexpr int HelpAbout = 0x20000 + 57664;
 
 } // namespace
 
@@ -114,6 +112,10 @@ bool CKestrovaneImportApp::InitInstance(const QStringList& arguments)
     }
 
     QApplication::setWindowIcon(AppIcons::applicationIcon());
+    // F1 and the "Hilfe" buttons open the manual at the current topic.
+    m_helpKey = std::make_unique<HelpKey>(m_help, HelpTopics::manualFolder(m_programDirectory),
+                                          HelpTopics::manualCandidates(m_programDirectory));
+    QCoreApplication::instance()->installEventFilter(m_helpKey.get());
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_docManager.setDialogParent(m_mainFrame.get());
     m_fieldDefinitions.load(m_registry);
@@ -169,6 +171,7 @@ void CKestrovaneImportApp::registerDocumentTemplates()
     // Every view prints on the program's printer and reports through the
     // program's messages.
     m_printEnvironment.printer = [this]() -> QPrinter& { return printer(); };
+    m_printEnvironment.help = &m_help;
     m_printEnvironment.message = [this](QWidget* parent, const QString& text) {
         m_prompt->showMessage(parent, text);
     };
@@ -246,13 +249,19 @@ void CKestrovaneImportApp::openRecentFile(int index)
 
 void CKestrovaneImportApp::OnFilePrintSetup()
 {
-    HelpContext::Scope help(&m_help, HelpPrintSetup);
+    HelpContext::Scope help(&m_help, HelpTopics::PrintSetup);
     m_printEnvironment.printSetup(m_mainFrame.get(), printer());
+}
+
+void CKestrovaneImportApp::OnHelp()
+{
+    if (m_helpKey)
+        m_helpKey->showHelp(m_mainFrame.get());
 }
 
 void CKestrovaneImportApp::OnAppAbout()
 {
-    HelpContext::Scope help(&m_help, HelpAbout);
+    HelpContext::Scope help(&m_help, HelpTopics::About);
     CAboutDlg dialog(m_registry.buildDate(), m_mainFrame.get());
     dialog.exec();
 }

@@ -14,6 +14,7 @@
 #include "settings/HelpContext.h"
 
 class AppPrompt;
+class HelpKey;
 class CMainFrame;
 class QPrinter;
 class QTranslator;
@@ -61,6 +62,8 @@ public:
     void setHelpContext(int context) { m_help.set(context); }
     // The same, for the views that open dialogs of their own.
     HelpContext& help() { return m_help; }
+    // F1 and the help window; none before start-up.
+    HelpKey* helpKey() const { return m_helpKey.get(); }
 
     CRegeditManagment& registry() { return m_registry; }
     DocManager& docManager() { return m_docManager; }
@@ -93,6 +96,8 @@ public slots:
     void OnFileNew();
     void OnFileOpen();
     void OnFilePrintSetup();
+    // "&Hilfethemen" (F1): the manual at the current topic.
+    void OnHelp();
     void OnAppAbout();
     // "Sta&mmdaten...": the goods master data to maintain.
     void OnStammdaten();
@@ -122,6 +127,7 @@ private:
     QString m_programDirectory;
     int m_requestedForm = 0;
     HelpContext m_help;
+    std::unique_ptr<HelpKey> m_helpKey;
     CRegeditManagment m_registry;
     FieldDefinitions m_fieldDefinitions;
     PrintEnvironment m_printEnvironment = PrintEnvironment::defaults();

@@ -11,21 +11,13 @@
 #include "app/CMainFrame.h"
 #include "app/Common_DlgWebUpdateD.h"
 #include "settings/HelpContext.h"
+#include "settings/HelpTopics.h"
 #include "form/FieldDefinitions.h"
 #include "settings/StringTable.h"
 
-namespace {
-
-// Help topics: the dialog's template number above the dialog base.
-constexpr int HelpProgramOptions = 0x20000 + 347;
-constexpr int HelpFieldDefinitions = 0x20000 + 366;
-constexpr int HelpWebUpdate = 0x20000 + 21140;
-
-} // namespace
-
 void CKestrovaneImportApp::OnWebUpdate()
 {
-    HelpContext::Scope help(&m_help, HelpWebUpdate);
+    HelpContext::Scope help(&m_help, HelpTopics::WebUpdate);
     Common_DlgWebUpdateD dialog(m_registry.applicationName(),
                                 {m_registry.majorVersion(), m_registry.minorVersion(), m_registry.buildNumber()},
                                 Common_DlgWebUpdateD::Context{}, m_mainFrame.get());
@@ -41,7 +33,7 @@ void CKestrovaneImportApp::OnEditFieldDefinitions()
         return;
 
     {
-        HelpContext::Scope help(&m_help, HelpFieldDefinitions);
+        HelpContext::Scope help(&m_help, HelpTopics::FieldDefinitions);
         CDlgEditFeldDefinitionen dialog(m_fieldDefinitions, m_registry, m_mainFrame.get());
         if (dialog.exec() != QDialog::Accepted)
             return;
@@ -63,7 +55,7 @@ void CKestrovaneImportApp::OnEditFieldDefinitions()
 
 void CKestrovaneImportApp::OnProgramOptions()
 {
-    HelpContext::Scope help(&m_help, HelpProgramOptions);
+    HelpContext::Scope help(&m_help, HelpTopics::ProgramOptions);
     CDlgProgramOptions dialog(m_registry.GetDataDirectory(true), m_mainFrame.get());
     dialog.exec();
 }

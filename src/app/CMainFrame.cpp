@@ -165,6 +165,8 @@ void CMainFrame::createActions()
     connect(a, &QAction::triggered, m_mdi, &QMdiArea::activateNextSubWindow);
     m_windowList = new QActionGroup(this);
 
+    a = addCommand(QStringLiteral("appHelp"), QStringLiteral("&Hilfethemen"), QKeySequence(Qt::Key_F1));
+    connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnHelp);
     a = addCommand(QStringLiteral("appAbout"), QStringLiteral("&Info über Kestrovane-Import..."));
     a->setIcon(AppIcons::icon(AppIcons::About));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnAppAbout);
@@ -216,6 +218,8 @@ void CMainFrame::createMenus()
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&?"));
     m_helpMenu->setObjectName(QStringLiteral("menuHelp"));
+    m_helpMenu->addAction(command(QStringLiteral("appHelp")));
+    m_helpMenu->addSeparator();
     m_helpMenu->addAction(command(QStringLiteral("appAbout")));
     m_helpMenu->addAction(command(QStringLiteral("appHomePage")));
     m_helpMenu->addAction(command(QStringLiteral("appWebUpdate")));

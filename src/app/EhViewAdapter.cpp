@@ -8,6 +8,7 @@
 #include "duty/CDlgDefaultTexte_EH.h"
 #include "print/EhPrintController.h"
 #include "view/CEinheitspapierView.h"
+#include "settings/HelpTopics.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ bool EhViewAdapter::initialUpdate()
         formSet = stored >= 0 && stored <= 3 ? stored : CEinheitspapierDoc::NoFormSet;
     }
     const bool ok = m_view->initialUpdate(formSet);
+    m_app.setHelpContext(HelpTopics::Einheitspapier);
     m_pageText = m_view->statusText();
     m_modeText = m_view->insertModeText();
     return ok;
@@ -137,6 +139,7 @@ void EhViewAdapter::activated()
     const int formSet = m_document.document().formSet();
     if (formSet >= 0 && formSet <= 3)
         m_app.setRequestedForm(formSet);
+    m_app.setHelpContext(HelpTopics::Einheitspapier);
     if (m_view) {
         m_view->updateCommandState();
         m_view->setFocus();

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "settings/HelpKey.h"
 #include "settings/OkCancelButtons.h"
 
 namespace ChooserButtons {
@@ -43,6 +44,10 @@ QPushButton* addHelpButton(QDialogButtonBox* buttons, QDialog* dialog, const QSt
 
 void showHelp(QDialog* dialog, const QString& helpText)
 {
+    // The manual at the dialog's topic; the short text when the program
+    // has no manual to open (the dialog on its own).
+    if (HelpKey::requestHelp(dialog))
+        return;
     QMessageBox::information(dialog, QStringLiteral("Hilfe"), helpText);
 }
 

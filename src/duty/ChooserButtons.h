@@ -23,7 +23,8 @@ QDialogButtonBox* make(QDialog* dialog, const QString& takeText, const QString& 
 // Adds "Hilfe" with its tooltip to a dialog's buttons; it shows helpText.
 QPushButton* addHelpButton(QDialogButtonBox* buttons, QDialog* dialog, const QString& helpText);
 
-// Shows a dialog's help text in a message box titled "Hilfe".
+// Opens the manual at the topic of the help context, as F1 does; without
+// the program's help key, shows helpText in a message box titled "Hilfe".
 void showHelp(QDialog* dialog, const QString& helpText);
 
 } // namespace ChooserButtons

@@ -11,6 +11,8 @@
 #include "print/PaperFormatCheck.h"
 #include "print/PrintEnvironment.h"
 #include "print/PrintPreviewDialog.h"
+#include "settings/HelpContext.h"
+#include "settings/HelpTopics.h"
 #include "settings/Profile.h"
 #include "view/CQxScrollViewBase.h"
 
@@ -46,12 +48,14 @@ void FormPrintController::OnMargins()
     MarginSheetModel values;
     values.load(m_form.margins);
     Common_DlgMargin02 dialog(values, &m_view);
+    const HelpContext::Scope help(m_env.help, HelpTopics::Margins);
     if (m_env.runDialog(dialog) == QDialog::Accepted)
         dialog.values().save(m_form.margins);
 }
 
 void FormPrintController::OnFilePrintSetup()
 {
+    const HelpContext::Scope help(m_env.help, HelpTopics::PrintSetup);
     m_env.printSetup(&m_view, m_env.printer());
     PrintDialogModel::forgetPrinter(m_form.section);
 }
@@ -90,10 +94,16 @@ bool FormPrintController::printOnce()
     const QSizeF printable =
         layout.fullRect(QPageLayout::Millimeter).marginsRemoved(layout.margins(QPageLayout::Millimeter)).size();
     dialog.setPageWarning([this, printable](int page) { return cutWarning(page, printable); });
-    if (m_env.runDialog(dialog) != QDialog::Accepted) {
+    int result = QDialog::Rejected;
+    {
+        const HelpContext::Scope help(m_env.help, HelpTopics::PrintDialog);
+        result = m_env.runDialog(dialog);
+    }
+    if (result != QDialog::Accepted) {
         m_view.viewport()->update();
         if (!dialog.setupRequested())
             return true;
+        const HelpContext::Scope help(m_env.help, HelpTopics::PrintSetup);
         m_env.printSetup(&m_view, printer);
         PrintDialogModel::forgetPrinter(m_form.section);
         return false;
@@ -104,6 +114,9 @@ bool FormPrintController::printOnce()
     // them once more; the print starts at the corner of the printable area.
     printer.setCopyCount(1);
     printer.setFullPage(false);
+    // The queue lists the job under the document's name.
+    const QString path = documentPath();
+    printer.setDocName(path.isEmpty() ? QFileInfo(m_form.pdfName).completeBaseName() : QFileInfo(path).fileName());
     if (!printCopies(printer, dialog.chosenPage(), dialog.copies()))
         m_env.message(&m_view, QStringLiteral("Der Druck konnte nicht ausgeführt werden."));
     return true;

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -53,5 +54,11 @@ bool PrintEnvironment::selectByName(QPrinter& printer, const QString& name,
         return false;
     }
     printer.setPrinterName(info.printerName());
+    // A printer chosen by name comes with the paper it is set to, as it
+    // does when the user picks it in the printer selection; the paper check
+    // before the print dialog then sees what the sheets will go on.
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid())
+        printer.setPageSize(paper);
     return true;
 }

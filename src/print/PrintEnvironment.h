@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class HelpContext;
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -26,6 +27,9 @@ struct PrintEnvironment {
     std::function<QString(QWidget* parent, const QString& proposal)> pdfFileName;
     // Runs a modal dialog and returns its result.
     std::function<int(QDialog& dialog)> runDialog;
+    // The program's help context, set to each print dialog's topic while
+    // it is open; none: no topics.
+    HelpContext* help = nullptr;
 
     // A printer of its own, plain message boxes and the platform's dialogs.
     static PrintEnvironment defaults();

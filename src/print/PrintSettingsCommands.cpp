@@ -7,6 +7,8 @@
 #include "print/CDlgPrinterFontSize.h"
 #include "print/Common_CDlgPrintSizeCorr.h"
 #include "print/PrintEnvironment.h"
+#include "settings/HelpContext.h"
+#include "settings/HelpTopics.h"
 
 namespace PrintSettingsCommands {
 
@@ -30,12 +32,14 @@ Actions install(QWidget& window, QMenu& menu, const PrintEnvironment& env, QActi
 void runPrinterFontSize(QWidget* parent, const PrintEnvironment& env)
 {
     CDlgPrinterFontSize dialog(parent);
+    const HelpContext::Scope help(env.help, HelpTopics::PrinterFontSize);
     env.runDialog(dialog);
 }
 
 void runPrintSizeCorrection(QWidget* parent, const PrintEnvironment& env)
 {
     Common_CDlgPrintSizeCorr dialog(parent);
+    const HelpContext::Scope help(env.help, HelpTopics::PrintSizeCorrection);
     env.runDialog(dialog);
 }
 

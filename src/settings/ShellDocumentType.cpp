@@ -11,3 +11,8 @@ const QList<ShellDocumentType>& ShellDocumentType::programTypes()
     };
     return types;
 }
+
+QString ShellDocumentType::iconName() const
+{
+    return QString(mimeType).replace(QLatin1Char('/'), QLatin1Char('-'));
+}

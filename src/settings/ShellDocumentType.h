@@ -11,6 +11,10 @@ struct ShellDocumentType {
     QString fileTypeName;   // "Einheitspapier"
     QString mimeType;
 
+    // The icon the desktop shows for the type: named after the MIME type,
+    // as shared-mime-info looks it up when the package names none.
+    QString iconName() const;
+
     // The program's two types, the Einheitspapier first.
     static const QList<ShellDocumentType>& programTypes();
 };

@@ -260,7 +260,10 @@ TEST_F(StartUp, TheFileMenuOpensTheGoodsMasterData)
     QTimer closer;
     closer.setInterval(10);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // The topic follows the focus, which the dialog has once it is up.
+        const QWidget* focus = QApplication::focusWidget();
+        if (dialog && focus && focus->window() == dialog) {
             title = dialog->windowTitle();
             helpWhileOpen = app->helpContext();
             dialog->done(QDialog::Rejected);

@@ -17,6 +17,10 @@
 
 #include "AppUiTestSupport.h"
 #include "app/CChildFrame.h"
+#include "app/Dv1AppDocument.h"
+#include "app/Dv1ViewAdapter.h"
+#include "dv1/CDV1_View.h"
+#include "dv1/CQznEditWindow_DV1.h"
 #include "app/EhViewAdapter.h"
 #include "duty/CDlgDefaultTexte_EH.h"
 #include "duty/Feld47Dialog.h"
@@ -204,4 +208,26 @@ TEST_F(HelpKeys, F1AndTheHelpButtonsOpenTheTopicOfTheWindowOrDialog)
     view->action(CEinheitspapierView::Command(EhPrintController::Margins))->trigger();
     EXPECT_EQ(shown, QStringList{QStringLiteral("drucken.html#raender")});
     EXPECT_EQ(app->helpContext(), HelpTopics::Einheitspapier);
+}
+
+TEST_F(HelpKeys, F1InTheDv1ShowsTheBoxBeingTyped)
+{
+    prompt.choices << Dv1AppDocument::RequestedForm;
+    start();
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    CDV1_View* view = static_cast<Dv1ViewAdapter&>(frame().activeChildFrame()->view()).view();
+    QTest::keyClick(view->editor(), Qt::Key_Tab);
+    QTest::keyClick(view->editor(), Qt::Key_F1);
+    HelpWindow* help = app->helpKey()->window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentPage(), QStringLiteral("dv1.html#feld2a"));
+
+    // The back of the sheet: one topic for all its boxes; the open help
+    // window follows.
+    QApplication::setActiveWindow(&frame());
+    QTest::keyClick(view->editor(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(view->editor(), Qt::Key_F1);
+    EXPECT_EQ(app->helpKey()->window(), help);
+    EXPECT_EQ(help->currentPage(), QStringLiteral("dv1.html#rueckseite"));
 }

@@ -5,9 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,8 +120,11 @@ bool CupsServer::start(QString* why)
         return false;
     }
 
+    removeLeftovers();
     m_cupsd = std::make_unique<QProcess>();
     m_cupsd->setProcessChannelMode(QProcess::MergedChannels);
+    // A test killed at its time limit takes its scheduler with it.
+    m_cupsd->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_cupsd->start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/etc/cupsd.conf"),
                            QStringLiteral("-s"), root + QStringLiteral("/etc/cups-files.conf")});
     if (!m_cupsd->waitForStarted(10000)) {
@@ -138,6 +145,19 @@ bool CupsServer::start(QString* why)
     }
     *why = QStringLiteral("cupsd antwortet nicht: %1 %2").arg(QString::fromUtf8(m_cupsd->readAll()), log());
     return false;
+}
+
+void CupsServer::removeLeftovers()
+{
+    // Queue settings of test programs that ended without cleaning up: their
+    // queue names end in the process id, and that process is gone.
+    const QDir folder(CupsPdfConfigFolder);
+    static const QRegularExpression ours(QStringLiteral("^cups-pdf-Kv[A-Za-z0-9]+-(\\d+)\\.conf$"));
+    for (const QString& name : folder.entryList({QStringLiteral("cups-pdf-Kv*.conf")}, QDir::Files)) {
+        const QRegularExpressionMatch m = ours.match(name);
+        if (m.hasMatch() && kill(pid_t(m.captured(1).toLongLong()), 0) != 0 && errno == ESRCH)
+            QFile::remove(folder.filePath(name));
+    }
 }
 
 bool CupsServer::addPdfQueue(const QString& name, const QString& pageSize, QString* why)

@@ -41,6 +41,7 @@ public:
 private:
     bool runTool(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
     bool queueIdle(const QString& queue) const;
+    void removeLeftovers();
 
     testsupport::TempDir m_dir;
     std::unique_ptr<QProcess> m_cupsd;

@@ -20,8 +20,14 @@ HelpKey::HelpKey(const HelpContext& context, const QString& manualFolder, const 
 void HelpKey::showHelp(QWidget* from)
 {
     QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = QApplication::activeWindow();
     if (!owner && from)
         owner = from->window();
+    // F1 in an open menu: the window the menu belongs to, not the menu,
+    // which closes in a moment.
+    while (owner && owner->windowType() == Qt::Popup)
+        owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;
     // Our own window asks for itself: it stays where it is.
     if (owner && m_window && (owner == m_window || owner->window() == m_window.data()))
         owner = m_window->parentWidget();

@@ -9,6 +9,8 @@ const QList<Topic>& all()
 {
     static const QList<Topic> topics{
         {Einheitspapier, "einheitspapier.html"},
+        {BoxPickers, "einheitspapier.html#vorgaben"},
+        {Box44, "einheitspapier.html#feld44"},
         // The form defaults and box 47.
         {132, "formularvorgaben.html"},
         {447, "feld47.html"},

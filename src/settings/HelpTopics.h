@@ -22,6 +22,13 @@ inline constexpr int WebUpdate = DialogBase + 21140;
 inline constexpr int PrintSizeCorrection = DialogBase + 21146;
 inline constexpr int PrintSetup = DialogBase + 57606;
 inline constexpr int About = DialogBase + 57664;
+// The box pickers of "Vor&gaben einfügen..." (F2): the help of that
+// command, above the base of command help.
+inline constexpr int CommandBase = 0x10000;
+inline constexpr int BoxPickers = CommandBase + 32809;
+// Box 44's dialog, numbered as the other boxes of the Einheitspapier that
+// have a topic (box 47: 447, the goods boxes 431 to 434).
+inline constexpr int Box44 = 444;
 
 // The contents page: shown for context 0 (no window open) and for a
 // context the manual has no topic for.

@@ -11,6 +11,7 @@
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhField.h"
 #include "settings/HelpContext.h"
+#include "settings/HelpTopics.h"
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhBoxPickers.h"
@@ -48,7 +49,12 @@ void CEinheitspapierView::runBox44Dialog(int direction)
 {
     m_inBox44Dialog = true;
     CDlgFeld44Einfuhr dialog(m_doc->store().text(EhField::Box44, 1), m_doc->inputTax(), true, this);
-    if (dialog.exec() == QDialog::Accepted) {
+    bool accepted = false;
+    {
+        const HelpContext::Scope help(m_help, HelpTopics::Box44);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (accepted) {
         m_doc->store().setText(EhField::Box44, 1, dialog.text());
         m_doc->setInputTax(dialog.inputTax());
         m_editor->loadField(EhField::Box44, 1);
@@ -68,7 +74,12 @@ bool CEinheitspapierView::runBoxPicker()
         return false;
     const int field = currentField();
     const int page = currentPage();
-    if (picker({*m_doc, page, field, this, m_definitions})) {
+    bool taken = false;
+    {
+        const HelpContext::Scope help(m_help, HelpTopics::BoxPickers);
+        taken = picker({*m_doc, page, field, this, m_definitions});
+    }
+    if (taken) {
         m_editor->loadField(field, page);
         markModified();
         viewport()->update();

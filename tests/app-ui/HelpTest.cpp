@@ -25,6 +25,7 @@
 #include "duty/CDlgDefaultTexte_EH.h"
 #include "duty/Feld47Dialog.h"
 #include "dv1/DV1Field.h"
+#include "form/EhField.h"
 #include "dv1/DV1Geometry.h"
 #include "masterdata/StammDatenDialogModel.h"
 #include "print/Common_DlgMargin02.h"
@@ -81,7 +82,7 @@ QList<int> contextsOfTheProgram()
     contexts << HelpTopics::Einheitspapier << HelpTopics::PrintDialog << HelpTopics::ProgramOptions
              << HelpTopics::FieldDefinitions << HelpTopics::PrinterFontSize << HelpTopics::Margins
              << HelpTopics::WebUpdate << HelpTopics::PrintSizeCorrection << HelpTopics::PrintSetup
-             << HelpTopics::About;
+             << HelpTopics::About << HelpTopics::BoxPickers << HelpTopics::Box44;
     QList<int> sorted = contexts.values();
     std::sort(sorted.begin(), sorted.end());
     return sorted;
@@ -171,42 +172,55 @@ TEST_F(HelpKeys, F1AndTheHelpButtonsOpenTheTopicOfTheWindowOrDialog)
     // In a dialog: F1 and "Hilfe" open its topic beside it, and the help
     // window can be used while the dialog waits.
     CEinheitspapierView* view = static_cast<EhViewAdapter&>(frame().activeChildFrame()->view()).view();
-    QStringList shown;
     bool usable = false;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer.stop();
-        QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-        QTest::keyClick(focus, Qt::Key_F1);
-        if (HelpWindow* w = app->helpKey()->window()) {
-            shown << w->currentPage();
-            // A window of the modal dialog itself is not blocked by it.
-            usable = w->parentWidget() == dialog && w->isVisible();
-            w->close();
-        }
-        if (auto* button = dialog->findChild<QPushButton*>(QStringLiteral("help"))) {
-            button->click();
+    const auto helpInNextDialog = [&](const std::function<void()>& open) {
+        QStringList shown;
+        QTimer timer;
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            timer.stop();
+            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QTest::keyClick(focus, Qt::Key_F1);
             if (HelpWindow* w = app->helpKey()->window()) {
                 shown << w->currentPage();
+                // A window of the modal dialog itself is not blocked by it.
+                usable = w->parentWidget() == dialog && w->isVisible();
                 w->close();
             }
-        }
-        dialog->reject();
-    });
-    timer.start();
-    view->action(CEinheitspapierView::Command(CEinheitspapierView::FormDefaults))->trigger();
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("formularvorgaben.html"), QStringLiteral("formularvorgaben.html")}));
+            if (auto* button = dialog->findChild<QPushButton*>(QStringLiteral("help"))) {
+                button->click();
+                if (HelpWindow* w = app->helpKey()->window()) {
+                    shown << w->currentPage();
+                    w->close();
+                }
+            }
+            dialog->reject();
+        });
+        timer.start();
+        open();
+        return shown;
+    };
+    EXPECT_EQ(helpInNextDialog([&] {
+                  view->action(CEinheitspapierView::Command(CEinheitspapierView::FormDefaults))->trigger();
+              }),
+              (QStringList{QStringLiteral("formularvorgaben.html"), QStringLiteral("formularvorgaben.html")}));
     EXPECT_TRUE(usable);
 
     // A print dialog through the program's print environment.
-    shown.clear();
-    timer.start();
-    view->action(CEinheitspapierView::Command(EhPrintController::Margins))->trigger();
-    EXPECT_EQ(shown, QStringList{QStringLiteral("drucken.html#raender")});
+    EXPECT_EQ(helpInNextDialog(
+                  [&] { view->action(CEinheitspapierView::Command(EhPrintController::Margins))->trigger(); }),
+              QStringList{QStringLiteral("drucken.html#raender")});
+    // Box 44 on entering it, a picker on F2.
+    EXPECT_EQ(helpInNextDialog([&] { view->goToFormField(EhField::Box44, 1); }),
+              QStringList{QStringLiteral("einheitspapier.html#feld44")});
+    EXPECT_EQ(helpInNextDialog([&] {
+                  view->goToFormField(EhField::Box19, 1);
+                  view->action(CEinheitspapierView::InsertChoice)->trigger();
+              }),
+              QStringList{QStringLiteral("einheitspapier.html#vorgaben")});
     EXPECT_EQ(app->helpContext(), HelpTopics::Einheitspapier);
 }
 

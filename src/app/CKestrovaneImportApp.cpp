@@ -223,7 +223,11 @@ bool CKestrovaneImportApp::grantWriteAccess(const QString& fileName)
 void CKestrovaneImportApp::OnFileNew()
 {
     const bool offerDv1 = m_docManager.templateForForm(Dv1Form) != nullptr;
-    const int choice = m_prompt->chooseNewDocument(m_mainFrame.get(), offerDv1);
+    int choice = -1;
+    {
+        HelpContext::Scope help(&m_help, HelpTopics::NewDocument);
+        choice = m_prompt->chooseNewDocument(m_mainFrame.get(), offerDv1);
+    }
     if (choice < 0)
         return;
     m_requestedForm = choice;

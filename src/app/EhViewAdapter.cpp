@@ -39,7 +39,10 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
     , m_view(new CEinheitspapierView(&document.document(), app.fieldDefinitions(), parent))
 {
     m_view->setHelpContext(&app.help());
-    m_view->setFormSetChooser([&app](QWidget* p) { return app.formSetChooser() ? app.formSetChooser()(p) : -1; });
+    m_view->setFormSetChooser([&app](QWidget* p) {
+        HelpContext::Scope help(&app.help(), HelpTopics::NewEinheitspapier);
+        return app.formSetChooser() ? app.formSetChooser()(p) : -1;
+    });
     new EhPrintController(*m_view, app.printEnvironment());   // printing: its commands join the view's
     QAction* defaults = m_view->addCommandAction(V::FormDefaults, QStringLiteral("&Formularvorgaben..."), {},
                                                  [this] { runFormDefaults(); });

@@ -8,6 +8,8 @@ namespace HelpTopics {
 const QList<Topic>& all()
 {
     static const QList<Topic> topics{
+        {NewDocument, "programm.html#dokumente"},
+        {NewEinheitspapier, "einheitspapier.html#formularsatz"},
         {Einheitspapier, "einheitspapier.html"},
         {BoxPickers, "einheitspapier.html#vorgaben"},
         {Box44, "einheitspapier.html#feld44"},

@@ -14,6 +14,8 @@ namespace HelpTopics {
 inline constexpr int DialogBase = 0x20000;
 inline constexpr int Einheitspapier = DialogBase + 130;    // the Einheitspapier window
 inline constexpr int PrintDialog = DialogBase + 344;       // "Formular bedrucken"
+inline constexpr int NewEinheitspapier = DialogBase + 345; // its form set
+inline constexpr int NewDocument = DialogBase + 367;       // "Neues Dokument erzeugen"
 inline constexpr int ProgramOptions = DialogBase + 347;
 inline constexpr int FieldDefinitions = DialogBase + 366;
 inline constexpr int PrinterFontSize = DialogBase + 376;

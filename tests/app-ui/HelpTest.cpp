@@ -82,7 +82,8 @@ QList<int> contextsOfTheProgram()
     contexts << HelpTopics::Einheitspapier << HelpTopics::PrintDialog << HelpTopics::ProgramOptions
              << HelpTopics::FieldDefinitions << HelpTopics::PrinterFontSize << HelpTopics::Margins
              << HelpTopics::WebUpdate << HelpTopics::PrintSizeCorrection << HelpTopics::PrintSetup
-             << HelpTopics::About << HelpTopics::BoxPickers << HelpTopics::Box44;
+             << HelpTopics::About << HelpTopics::BoxPickers << HelpTopics::Box44
+             << HelpTopics::NewDocument << HelpTopics::NewEinheitspapier;
     QList<int> sorted = contexts.values();
     std::sort(sorted.begin(), sorted.end());
     return sorted;
@@ -244,4 +245,25 @@ TEST_F(HelpKeys, F1InTheDv1ShowsTheBoxBeingTyped)
     QTest::keyClick(view->editor(), Qt::Key_F1);
     EXPECT_EQ(app->helpKey()->window(), help);
     EXPECT_EQ(help->currentPage(), QStringLiteral("dv1.html#rueckseite"));
+}
+
+TEST_F(HelpKeys, NewDocumentChooserHasItsTopic)
+{
+    // The chooser at start-up: the topic of the documents while it asks.
+    struct Recording : ScriptedPrompt {
+        std::function<int()> context;
+        QList<int> seen;
+        int chooseNewDocument(QWidget* parent, bool offerDv1) override
+        {
+            seen << context();
+            return ScriptedPrompt::chooseNewDocument(parent, offerDv1);
+        }
+    } recording;
+    recording.context = [this] { return app->helpContext(); };
+    app->setPrompt(&recording);
+    start();
+    EXPECT_EQ(recording.seen, QList<int>{HelpTopics::NewDocument});
+    EXPECT_EQ(HelpTopics::page(HelpTopics::NewDocument), QStringLiteral("programm.html#dokumente"));
+    EXPECT_EQ(app->helpContext(), 0);
+    app->setPrompt(nullptr);
 }

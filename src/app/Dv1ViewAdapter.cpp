@@ -15,7 +15,7 @@ using V = CDV1_View;
 
 // 0 stands for a separator.
 constexpr int EditCommands[] = {
-    V::Undo, 0, V::Cut, V::Copy, V::Paste, V::SelectAll, V::InsertMode, 0, V::InsertChoice, 0,
+    V::Undo, V::Redo, 0, V::Cut, V::Copy, V::Paste, V::SelectAll, V::InsertMode, 0, V::InsertChoice, 0,
     V::NextField, V::PreviousField, 0, V::FontLarger, V::FontSmaller, V::Bold, 0,
     V::AlignLeft, V::AlignCenter, V::AlignRight, 0, V::Calculate,
 };

@@ -18,7 +18,7 @@ using P = EhPrintController;
 // 0 stands for a separator. Ids the view does not (yet) have are skipped,
 // so commands that come later (printing, form defaults) find their place.
 constexpr int EditCommands[] = {
-    V::Undo, 0, V::Cut, V::Copy, V::Paste, V::SelectAll, V::InsertMode, 0, V::InsertChoice, 0,
+    V::Undo, V::Redo, 0, V::Cut, V::Copy, V::Paste, V::SelectAll, V::InsertMode, 0, V::InsertChoice, 0,
     V::NextField, V::PreviousField, 0, V::FontLarger, V::FontSmaller, V::Bold, 0,
     V::AlignLeft, V::AlignCenter, V::AlignRight,
 };

@@ -19,7 +19,7 @@ public:
     explicit QuietPrompt(QTextStream& err) : m_err(err) {}
     void showMessage(int id) override { m_err << StringTable::text(id) << '\n'; }
     void showText(const QString& text) override { m_err << text << '\n'; }
-    bool askYesNo(int) override { return false; }
+    bool askYesNo(int, Preselect) override { return false; }
     void beep() override {}
     int askFormSet() override { return -1; }
 

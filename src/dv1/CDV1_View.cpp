@@ -13,6 +13,7 @@
 #include "dv1/DV1FormPainter.h"
 #include "dv1/DV1Geometry.h"
 #include "settings/StringTable.h"
+#include "view/FormUndo.h"
 
 using DV1Geometry::Layout;
 
@@ -27,10 +28,10 @@ CDV1_View::CDV1_View(CDV1_Doc* doc, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 
     m_editor = new CQznEditWindow_DV1(this, m_doc->fieldStore());
-    connect(m_editor, &CQxEditWindow::textEdited, this, [this] {
-        markModified();
-        m_commands->updateEditorCommands();
-    });
+    createUndo();
+    // Typing is in the history already: back at the saved text, the
+    // document is unmodified again.
+    connect(m_editor, &CQxEditWindow::textEdited, this, &CDV1_View::undoIndexChanged);
     connect(m_editor, &CQxEditWindow::insertModeToggled, this, [this] {
         refreshStatus();
         updateCommandState();
@@ -41,6 +42,7 @@ CDV1_View::CDV1_View(CDV1_Doc* doc, QWidget* parent)
     });
     // Saving trims the texts: the field shown takes its stored text again.
     m_doc->setSavedObserver([this] {
+        m_undo->markSaved();
         m_editor->loadField(currentField(), currentPage());
         viewport()->update();
     });
@@ -67,7 +69,56 @@ void CDV1_View::initialUpdate()
         QApplication::beep();
         showMessage(m_doc->LoadStatusMessage(m_doc->loadStatus()));
     }
+    // The history starts from the document as read; one converted in reading
+    // is never back at its saved state.
+    const bool changedInReading = m_doc->isModified();
+    m_undo->clear();
+    if (changedInReading) {
+        m_undo->markUnsaved();
+        m_doc->setModified(true);
+    }
     goToFormField(0, 1);
+}
+
+void CDV1_View::createUndo()
+{
+    FormUndo::Target target;
+    target.store = &m_doc->fieldStore();
+    target.values = [this] {
+        QList<int> boxes;
+        for (const std::uint8_t b : m_doc->answerBoxes())
+            boxes << b;
+        return boxes;
+    };
+    target.setValues = [this](const QList<int>& values) {
+        QByteArray bytes;
+        for (const int v : values)
+            bytes += char(v);
+        m_doc->setAnswerBoxes(bytes);
+    };
+    target.focus = [this] {
+        return FormUndo::Focus{currentPage(), currentField(), m_editor->textCursor().position()};
+    };
+    m_undo = new FormUndo(std::move(target), this);
+    m_editor->setUndo(m_undo);
+    // Undo and redo show the field they changed; moving the focus changes
+    // nothing in a D.V.1.
+    connect(m_undo, &FormUndo::restored, this, [this](int page, int field, int caret) {
+        if (!goToFormField(field, page))
+            goToFormField(0, 1);
+        else if (caret >= 0)
+            m_editor->setCaretPosition(caret);
+    });
+    connect(&m_undo->stack(), &QUndoStack::indexChanged, this, &CDV1_View::undoIndexChanged);
+    connect(&m_undo->stack(), &QUndoStack::cleanChanged, this, &CDV1_View::undoIndexChanged);
+}
+
+void CDV1_View::undoIndexChanged()
+{
+    m_doc->setModified(!m_undo->stack().isClean());
+    emit documentChanged();
+    if (m_commands)
+        m_commands->updateEditorCommands();
 }
 
 int CDV1_View::currentPage() const
@@ -193,6 +244,7 @@ void CDV1_View::formClicked(const QPoint& pos)
     }
     const int box = currentPage() == 1 ? DV1Focus::answerBoxAt(point, zoom()) : -1;
     if (box >= 0) {
+        FormUndo::Step step(*m_undo, QStringLiteral("Ankreuzfeld"));
         m_doc->ClickAnswerBox(box);
         emit documentChanged();
         viewport()->update();

@@ -11,6 +11,7 @@
 
 class CDV1_Doc;
 class CQznEditWindow_DV1;
+class FormUndo;
 class QAction;
 
 // The D.V.1 on screen: the sheet of the current page drawn at the zoom with
@@ -44,6 +45,7 @@ public:
         Cut = FormCommands::Cut,
         Paste = FormCommands::Paste,
         Undo = FormCommands::Undo,
+        Redo = FormCommands::Redo,
         SelectAll = FormCommands::SelectAll,
         InsertMode = FormCommands::InsertMode,
         NextField = FormCommands::NextField,
@@ -73,6 +75,9 @@ public:
 
     CDV1_Doc* document() const { return m_doc; }
     CQznEditWindow_DV1* editor() const { return m_editor; }
+    // The document's undo history (typing, formatting, pages, the
+    // calculation and the answer boxes); saving marks its clean state.
+    FormUndo& undoHistory() const { return *m_undo; }
 
     // First display: the scroll position at the top, a refused file reported,
     // the focus in field 0 of page 1.
@@ -128,9 +133,12 @@ private:
     void markModified();
     void refreshStatus();
     void showMessage(const QString& text);
+    void createUndo();
+    void undoIndexChanged();
 
     CDV1_Doc* m_doc;
     CQznEditWindow_DV1* m_editor = nullptr;
+    FormUndo* m_undo = nullptr;
     FormCommands* m_commands = nullptr;
     QList<QAction*> m_contextList;
     MessageHandler m_message;

@@ -9,6 +9,7 @@
 #include "dv1/CQznEditWindow_DV1.h"
 #include "dv1/DV1Calculation.h"
 #include "dv1/DV1Focus.h"
+#include "view/FormUndo.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ void CDV1_View::createActions()
     using Qt::ALT;
     using Qt::CTRL;
     using Qt::SHIFT;
-    m_commands = new FormCommands(*this, *m_editor, {[this] { markModified(); }, [this] { refreshStatus(); }});
+    m_commands = new FormCommands(*this, *m_editor, *m_undo,
+                                  {[this] { markModified(); }, [this] { refreshStatus(); }});
     m_commands->addEditingCommands();
     m_commands->addSeparator();
     // There are no default texts to insert into a D.V.1: the entry stays for
@@ -71,7 +73,7 @@ void CDV1_View::createActions()
     addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
 
     // The field editor's context menu ("Bearbeiten").
-    m_contextList = m_commands->menu({Undo, Cut, Copy, Paste, SelectAll, InsertMode, 0, FontLarger, FontSmaller, Bold,
+    m_contextList = m_commands->menu({Undo, Redo, Cut, Copy, Paste, SelectAll, InsertMode, 0, FontLarger, FontSmaller, Bold,
                                       0, AlignLeft, AlignCenter, AlignRight});
 }
 
@@ -103,9 +105,11 @@ void CDV1_View::runCommand(Command id)
     case PreviousField:
         goToFormField(DV1Focus::previousField(page, currentField()), page);
         break;
-    case Calculate:
+    case Calculate: {
+        FormUndo::Step step(*m_undo, QStringLiteral("Berechnung"));
         runCalculation();
         break;
+    }
     case FlipPriceFields:
         FlipFlagDV1_11a();
         break;
@@ -125,9 +129,11 @@ void CDV1_View::runCommand(Command id)
         if (page < pageCount())
             goToFormField(0, pageCount());
         break;
-    case AddPage:
+    case AddPage: {
+        FormUndo::Step step(*m_undo, QStringLiteral("Seite hinzufügen"));
         runAddPage();
         break;
+    }
     case ZoomLarger:
         zoomLarger();
         break;

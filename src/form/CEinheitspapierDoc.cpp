@@ -89,5 +89,7 @@ bool CEinheitspapierDoc::save(const QString& path, QString* error)
     }
     m_path = path;
     m_modified = false;
+    if (m_savedObserver)
+        m_savedObserver();
     return true;
 }

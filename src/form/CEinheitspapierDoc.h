@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 #include "form/FieldStore.h"
 
@@ -103,8 +104,11 @@ public:
     bool read(QIODevice& device, QString* error = nullptr);
 
     // Writes the current file version. The old file is replaced only after
-    // the new one has been written completely.
+    // the new one has been written completely; then the saved observer runs.
     bool save(const QString& path, QString* error = nullptr);
+    // Called after every successful save (the view keeps its undo history's
+    // saved state by it).
+    void setSavedObserver(std::function<void()> observer) { m_savedObserver = std::move(observer); }
     bool write(QIODevice& device) const;
 
 private:
@@ -118,4 +122,5 @@ private:
     LegacyValues m_legacy;
     bool m_modified = false;
     QString m_path;
+    std::function<void()> m_savedObserver;
 };

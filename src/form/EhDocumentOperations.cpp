@@ -6,6 +6,7 @@
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhField.h"
 #include "form/EhFieldFlags.h"
+#include "form/EhFieldNames.h"
 #include "form/EhGoodsPosition.h"
 #include "form/EhUserPrompt.h"
 
@@ -89,12 +90,19 @@ int openView(CEinheitspapierDoc& doc, int appFormSet, EhUserPrompt& prompt,
                                    Profile::get(Settings::Firma3), Profile::get(Settings::Firma4)};
         const QString sender = FieldStore::trimmedRight(lines.join(QStringLiteral("\r\n")));
         const QString number = Profile::get(Settings::ZollNummer1);
-        store.setText(F::Box8Address, 1, sender);
-        store.setText(C::Box2Address, 2, sender);
-        store.setText(F::Box8Number, 1, number);
-        store.setText(C::Box2Number, 2, number);
-        for (int f : {C::Box2Number, C::Box2Address})
-            store.setAttr(f, 2, std::uint16_t((store.attr(f, 2) & ~FieldStore::SizeMask) | 1));
+        // The sender goes into a new document; a document read from a file
+        // keeps what it holds, so only an empty box takes it.
+        const auto fill = [&store](int field, int page, const QString& text) {
+            if (!store.text(field, page).isEmpty())
+                return;
+            store.setText(field, page, text);
+            if (page > 1)
+                store.setAttr(field, page, std::uint16_t((store.attr(field, page) & ~FieldStore::SizeMask) | 1));
+        };
+        fill(F::Box8Address, 1, sender);
+        fill(C::Box2Address, 2, sender);
+        fill(F::Box8Number, 1, number);
+        fill(C::Box2Number, 2, number);
     }
     // Box 47 of the first page and of page 2 shows amounts right-aligned;
     // box 42 of page 2's positions stays left.
@@ -125,10 +133,23 @@ bool canAddPage(const CEinheitspapierDoc& doc)
     return true;
 }
 
+QString pageLimitText()
+{
+    return QStringLiteral("Das Einheitspapier hat bereits %1 Ergänzungsblätter, so viele, wie eine Datei "
+                          "aufnehmen kann.\nEs kann keine weitere Seite hinzugefügt werden.")
+        .arg(MaxContinuationPages);
+}
+
 int addPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt)
 {
     if (!canAddPage(doc)) {
         prompt.showMessage(MsgPageIncomplete);
+        return 0;
+    }
+    // The store cannot grow beyond the limit: the sheet "added" would be
+    // the last one, written over.
+    if (doc.continuationPageCount() >= MaxContinuationPages) {
+        prompt.showText(pageLimitText());
         return 0;
     }
     FieldStore& store = doc.store();
@@ -157,7 +178,7 @@ bool canRemoveLastPage(const CEinheitspapierDoc& doc)
 
 bool removeLastPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt)
 {
-    if (!canRemoveLastPage(doc) || !prompt.askYesNo(MsgRemoveLastPage))
+    if (!canRemoveLastPage(doc) || !prompt.askYesNo(MsgRemoveLastPage, EhUserPrompt::Preselect::No))
         return false;
     doc.store().setCurrent(1, 0);
     doc.setContinuationPageCount(doc.continuationPageCount() - 1);
@@ -179,8 +200,43 @@ void switchFormSet(CEinheitspapierDoc& doc, int formSet)
 {
     if (formSet < 0 || formSet > 3)
         return;
+    if (doc.formSet() != formSet)
+        doc.setModified();
     doc.setFormSet(formSet);
     doc.store().setCurrent(1, 0);
+}
+
+QStringList fieldsHiddenByFormSet(const CEinheitspapierDoc& doc, int formSet, const QByteArray& firstPageFlags,
+                                  const QByteArray& continuationFlags, bool crossesShown)
+{
+    using EhFieldFlags::PageKind;
+    const auto hidden = [&](PageKind kind, int field, int set) {
+        if (set < 0 || set > 3)
+            return false;
+        const QByteArray& table = kind == PageKind::First ? firstPageFlags : continuationFlags;
+        if (EhFieldFlags::flag(table, field, set) & EhFieldFlags::NotShown)
+            return true;
+        return crossesShown && EhFieldFlags::unusedMarks(kind, set).contains(field);
+    };
+    const auto newlyHidden = [&](PageKind kind, int field) {
+        return hidden(kind, field, formSet) && !hidden(kind, field, doc.formSet());
+    };
+    const auto nameOf = [](const QString& name, int field) {
+        return name.isEmpty() ? QStringLiteral("Feld-Nr. %1").arg(field) : name;
+    };
+    const FieldStore& store = doc.store();
+    QStringList names;
+    for (int f = 0; f < store.firstPageFieldCount(); ++f) {
+        if (!store.text(f, 1).trimmed().isEmpty() && newlyHidden(PageKind::First, f))
+            names << nameOf(EhFieldNames::firstPage(f), f);
+    }
+    for (int page = 2; page <= store.pageCount(); ++page) {
+        for (int f = 0; f < store.continuationFieldCount(); ++f) {
+            if (!store.text(f, page).trimmed().isEmpty() && newlyHidden(PageKind::Continuation, f))
+                names << QStringLiteral("Seite %1: %2").arg(page).arg(nameOf(EhFieldNames::continuation(f), f));
+        }
+    }
+    return names;
 }
 
 void renumber(CEinheitspapierDoc& doc)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include "settings/StringTable.h"
 
@@ -28,7 +29,8 @@ QString dateText(const QDate& date);
 
 // --- opening a view ----------------------------------------------------
 // Reports a refused load, settles the form set (an export document and a
-// document without one ask the user), applies the sender defaults and the
+// document without one ask the user), applies the sender defaults (only to
+// boxes that are empty: what a file holds stays as it is) and the
 // unused-field marks to the live flag tables. appFormSet is the program's
 // current form-set choice (negative: none). Returns the form set settled on,
 // or -1 when the user cancelled the question.
@@ -36,12 +38,19 @@ int openView(CEinheitspapierDoc& doc, int appFormSet, EhUserPrompt& prompt,
              QByteArray& firstPageFlags, QByteArray& continuationFlags);
 
 // --- pages -------------------------------------------------------------
+// The most continuation sheets a document holds (the page count is one
+// byte in the file).
+inline constexpr int MaxContinuationPages = 254;
+// The message when a sheet beyond them is to be added.
+QString pageLimitText();
 bool canAddPage(const CEinheitspapierDoc& doc);
 // Adds a continuation page, or shows message 22 when the last page is not
-// complete. Returns the new page's number, or 0 when nothing was added.
+// complete, or the limit's message when the document has the most sheets it
+// can hold. Returns the new page's number, or 0 when nothing was added.
 int addPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt);
 bool canRemoveLastPage(const CEinheitspapierDoc& doc);
-// Asks message 23; on Yes drops the last continuation page.
+// Asks message 23 with No preselected; on Yes drops the last continuation
+// page.
 bool removeLastPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt);
 
 // --- form set ------------------------------------------------------------
@@ -49,8 +58,13 @@ bool removeLastPage(CEinheitspapierDoc& doc, EhUserPrompt& prompt);
 // current one, which is checked and disabled.
 bool formSetEnabled(const CEinheitspapierDoc& doc, int formSet);
 bool formSetChecked(const CEinheitspapierDoc& doc, int formSet);
-// Switching does not mark the document modified.
+// The form set is kept in the file: switching marks the document modified.
 void switchFormSet(CEinheitspapierDoc& doc, int formSet);
+// The fields holding text that the form set formSet hides or crosses out
+// while the current one shows them, by name ("Feld 8", "Seite 3: 31-1").
+// crossesShown: whether the unused fields are crossed out ("EH_ShowXX").
+QStringList fieldsHiddenByFormSet(const CEinheitspapierDoc& doc, int formSet, const QByteArray& firstPageFlags,
+                                  const QByteArray& continuationFlags, bool crossesShown);
 
 // --- boxes 3, 5 and 32 -------------------------------------------------
 void renumber(CEinheitspapierDoc& doc);

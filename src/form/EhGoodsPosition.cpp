@@ -72,6 +72,21 @@ QStringList list(const CEinheitspapierDoc& doc, bool includeFirstPage)
     return out;
 }
 
+bool isFilled(const CEinheitspapierDoc& doc, const EhGoodsPosition& position)
+{
+    const FieldStore& store = doc.store();
+    const auto holds = [&](int field) { return !store.text(field, position.page).trimmed().isEmpty(); };
+    for (int i = 0; i < EhGoodsPosition::BoxFieldCount; ++i) {
+        if (i != EhField::Block::Box32 && holds(position.firstBoxField() + i))
+            return true;
+    }
+    for (int i = 0; i < EhGoodsPosition::GridFieldCount; ++i) {
+        if (holds(position.firstGridField() + i))
+            return true;
+    }
+    return false;
+}
+
 void move(CEinheitspapierDoc& doc, const EhGoodsPosition& from, const EhGoodsPosition& to)
 {
     if (from == to)

@@ -51,6 +51,10 @@ namespace EhGoodsPositions {
 // when includeFirstPage is set (the move dialog).
 QStringList list(const CEinheitspapierDoc& doc, bool includeFirstPage);
 
+// Whether a position holds anything in boxes 31-46 or its box 47 grid (box
+// 32 aside: the automatic numbering fills it in).
+bool isFilled(const CEinheitspapierDoc& doc, const EhGoodsPosition& position);
+
 // Moves the texts of a position's boxes 31-46 and box 47 grid to another
 // position, emptying the source. Attribute words stay where they are.
 void move(CEinheitspapierDoc& doc, const EhGoodsPosition& from, const EhGoodsPosition& to);

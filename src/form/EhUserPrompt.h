@@ -14,8 +14,11 @@ public:
     virtual void showMessage(int messageId) = 0;
     // Shows a literal text.
     virtual void showText(const QString& text) = 0;
+    // Which answer Enter gives: No for a question whose Yes destroys data.
+    enum class Preselect { Yes, No };
+
     // Asks the message of a string table id with Yes and No.
-    virtual bool askYesNo(int messageId) = 0;
+    virtual bool askYesNo(int messageId, Preselect preselect) = 0;
     virtual void beep() = 0;
     // The "Neues Einheitspapier" question: a form set 0..3, or -1 when the
     // user cancelled.

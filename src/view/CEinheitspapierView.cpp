@@ -19,6 +19,7 @@
 #include "view/EhFocusNavigator.h"
 #include "view/EhViewPrompt.h"
 #include "view/FormPainter.h"
+#include "view/FormUndo.h"
 
 CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, FieldDefinitions& definitions, QWidget* parent)
     : CQxScrollViewBase(parent)
@@ -34,9 +35,11 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, FieldDefinitio
 
     m_editor = new CQznEditWindow_EHP(this, m_doc->store());
     m_editor->installEventFilter(this);
+    createUndo();
     connect(m_editor, &CQxEditWindow::textEdited, this, [this] {
-        markModified();
-        updateCommandState();
+        // Typing is in the history already: back at the saved text, the
+        // document is unmodified again.
+        undoIndexChanged();
     });
     connect(m_editor, &CQxEditWindow::insertModeToggled, this, [this] {
         refreshStatus();
@@ -54,7 +57,10 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc* doc, FieldDefinitio
     updateCommandState();
 }
 
-CEinheitspapierView::~CEinheitspapierView() = default;
+CEinheitspapierView::~CEinheitspapierView()
+{
+    m_doc->setSavedObserver(nullptr);
+}
 
 void CEinheitspapierView::setFormSetChooser(FormSetChooser chooser)
 {
@@ -71,6 +77,15 @@ bool CEinheitspapierView::initialUpdate(int appFormSet)
     defs.setTable(EhFieldFlags::PageKind::Continuation, cont);
     if (formSet < 0)
         return false;
+    // What the history starts from is the document as read: a document that
+    // was changed in reading (converted from an old version) is never back
+    // at its saved state.
+    const bool changedInReading = m_doc->isModified();
+    m_undo->clear();
+    if (changedInReading) {
+        m_undo->markUnsaved();
+        m_doc->setModified(true);
+    }
     const EhFocusNavigator::Position start = navigator().firstPage();
     m_editor->loadField(start.field, start.page);
     m_editor->EnsureFieldVisible();
@@ -161,9 +176,13 @@ bool CEinheitspapierView::goToFormField(int field, int page, int direction)
         return false;
     const int fromPage = currentPage();
     const int fromField = currentField();
-    EhDocumentOperations::leaveField(*m_doc, fromPage, fromField);
-    if (Profile::get(Settings::AutoFillPositions) == 1 && EhDocumentOperations::isNumberingTarget(page, field))
-        EhDocumentOperations::renumber(*m_doc);
+    {
+        // What leaving a field changes belongs to the typing in it.
+        FormUndo::Step step(*m_undo, QStringLiteral("Eingabe"), FormUndo::StepKind::FollowUp, m_editor->visit());
+        EhDocumentOperations::leaveField(*m_doc, fromPage, fromField);
+        if (Profile::get(Settings::AutoFillPositions) == 1 && EhDocumentOperations::isNumberingTarget(page, field))
+            EhDocumentOperations::renumber(*m_doc);
+    }
     const int target = navigator().resolveTarget(page, fromField, field);
     m_editor->loadField(target, page);
     m_editor->EnsureFieldVisible();
@@ -187,6 +206,7 @@ void CEinheitspapierView::runStampInput(int field, int direction)
     m_inStampInput = true;
     CDlgTexteingabe dialog(m_doc->store().text(field, 1), this);
     if (dialog.exec() == QDialog::Accepted) {
+        FormUndo::Step step(*m_undo, QStringLiteral("Texteingabe"));
         EhDocumentOperations::applyStampInput(*m_doc, field, dialog.text());
         m_editor->loadField(field, 1);
         emit documentChanged();

@@ -19,6 +19,7 @@ struct Feld47Box;
 class EhFocusNavigator;
 class EhViewPrompt;
 class FormPainter;
+class FormUndo;
 class QAction;
 
 // The Einheitspapier on screen: the form drawn at the zoom with every field
@@ -63,6 +64,7 @@ public:
         Cut = FormCommands::Cut,
         Paste = FormCommands::Paste,
         Undo = FormCommands::Undo,
+        Redo = FormCommands::Redo,
         SelectAll = FormCommands::SelectAll,
         InsertMode = FormCommands::InsertMode,
         NextField = FormCommands::NextField,
@@ -104,6 +106,10 @@ public:
     // The flag tables the view draws, moves the focus and prints by.
     FieldDefinitions& fieldDefinitions() const { return m_definitions; }
     CQznEditWindow_EHP* editor() const { return m_editor; }
+    // The document's undo history: typing, formatting, page and position
+    // commands and the results of the box dialogs, back to the document's
+    // opening. Saving marks its clean state.
+    FormUndo& undoHistory() const { return *m_undo; }
 
     // First display of the document: reports a refused load, settles the
     // form set (asking when appFormSet is not 0..3), applies the sender
@@ -164,6 +170,8 @@ private:
     void createActions();
     QAction* addCommand(Command id, const QString& text, const QList<QKeySequence>& keys = {});
     void runCommand(Command id);
+    // Whether the command changes the document (one undo step).
+    static bool changesDocument(Command id);
     void runFormSet(int formSet);
     void runAddPage();
     void runRemoveLastPage();
@@ -188,10 +196,15 @@ private:
     void runStampInput(int field, int direction);
     void markModified();
     void refreshStatus();
+    // CEinheitspapierViewUndo.cpp
+    void createUndo();
+    void showRestored(int page, int field, int caret);
+    void undoIndexChanged();
 
     CEinheitspapierDoc* m_doc;
     FieldDefinitions& m_definitions;
     CQznEditWindow_EHP* m_editor = nullptr;
+    FormUndo* m_undo = nullptr;
     std::unique_ptr<EhViewPrompt> m_prompt;
     FormCommands* m_commands = nullptr;
     QList<QAction*> m_contextList;

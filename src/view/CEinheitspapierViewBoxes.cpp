@@ -15,6 +15,7 @@
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhBoxPickers.h"
+#include "view/FormUndo.h"
 
 void CEinheitspapierView::runBox47(const Feld47Box& box, int field)
 {
@@ -34,6 +35,7 @@ void CEinheitspapierView::runBox47(const Feld47Box& box, int field)
             accepted = CDlgFeld47(item, this).exec() == QDialog::Accepted;
     }
     if (accepted) {
+        FormUndo::Step step(*m_undo, QStringLiteral("Feld 47"));
         box.store(grid, m_doc->store());
         markModified();
         viewport()->update();
@@ -55,6 +57,7 @@ void CEinheitspapierView::runBox44Dialog(int direction)
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (accepted) {
+        FormUndo::Step step(*m_undo, QStringLiteral("Feld 44"));
         m_doc->store().setText(EhField::Box44, 1, dialog.text());
         m_doc->setInputTax(dialog.inputTax());
         m_editor->loadField(EhField::Box44, 1);

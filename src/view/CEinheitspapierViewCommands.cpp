@@ -5,9 +5,12 @@
 #include <QAction>
 #include <QDate>
 
+#include <optional>
+
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhDocumentOperations.h"
 #include "form/EhField.h"
+#include "form/FieldDefinitions.h"
 #include "form/EhGoodsPosition.h"
 #include "view/CDlgDeleteEHWarenpositon.h"
 #include "view/CDlgMoveEHWarenpositon.h"
@@ -17,6 +20,8 @@
 #include "view/EhPositionChoice.h"
 #include "view/EhViewPrompt.h"
 #include "view/FormCommands.h"
+#include "view/FormUndo.h"
+#include "settings/Profile.h"
 
 namespace {
 
@@ -59,7 +64,7 @@ void CEinheitspapierView::createActions()
 {
     using Qt::CTRL;
     using Qt::SHIFT;
-    m_commands = new FormCommands(*this, *m_editor,
+    m_commands = new FormCommands(*this, *m_editor, *m_undo,
                                   {[this] { markModified(); }, [this] { refreshStatus(); }});
     // Edit
     m_commands->addEditingCommands();
@@ -92,7 +97,7 @@ void CEinheitspapierView::createActions()
     addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
 
     // The field editor's context menu.
-    m_contextList = m_commands->menu({InsertChoice, 0, Undo, Cut, Copy, Paste, SelectAll, InsertMode, 0, NextField,
+    m_contextList = m_commands->menu({InsertChoice, 0, Undo, Redo, Cut, Copy, Paste, SelectAll, InsertMode, 0, NextField,
                                       PreviousField, FontLarger, FontSmaller, Bold, 0, AlignLeft, AlignCenter,
                                       AlignRight});
 }
@@ -126,8 +131,34 @@ void CEinheitspapierView::updateCommandState()
     set(ZoomSmaller, canZoomSmaller());
 }
 
+bool CEinheitspapierView::changesDocument(Command id)
+{
+    switch (id) {
+    case InsertChoice:
+    case AddPage:
+    case RemoveLastPage:
+    case MoveGoodsPosition:
+    case DeleteGoodsPosition:
+    case Renumber:
+    case FormSet0:
+    case FormSet1:
+    case FormSet2:
+    case FormSet3:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CEinheitspapierView::runCommand(Command id)
 {
+    // A command that changes the document is one undo step, whatever it
+    // changes on the way (the focus it moves, the fields it numbers).
+    std::optional<FormUndo::Step> step;
+    if (changesDocument(id)) {
+        const QAction* a = action(id);
+        step.emplace(*m_undo, a ? a->text().remove(QLatin1Char('&')) : QString());
+    }
     const EhFocusNavigator nav = navigator();
     const auto goTo = [this](const EhFocusNavigator::Position& p) {
         if (p.field >= 0)
@@ -206,6 +237,24 @@ void CEinheitspapierView::runFormSet(int formSet)
 {
     if (!EhDocumentOperations::formSetEnabled(*m_doc, formSet))
         return;
+    // Texts the new form set does not show are kept, but the user should not
+    // lose sight of them unawares.
+    const QStringList hidden = EhDocumentOperations::fieldsHiddenByFormSet(
+        *m_doc, formSet, m_definitions.table(EhFieldFlags::PageKind::First),
+        m_definitions.table(EhFieldFlags::PageKind::Continuation), Profile::get(Settings::EH_ShowXX) == 1);
+    if (!hidden.isEmpty()) {
+        constexpr int Listed = 12;
+        QStringList lines = hidden.mid(0, Listed);
+        if (hidden.size() > Listed)
+            lines << QStringLiteral("und %1 weitere").arg(hidden.size() - Listed);
+        const QString question =
+            QStringLiteral("Der Formularsatz %1 blendet Felder aus, die Text enthalten, oder streicht sie durch:\n\n"
+                           "%2\n\nDie Texte bleiben im Dokument erhalten, sind aber in diesem Formularsatz nicht "
+                           "zu sehen.\nMöchten Sie den Formularsatz trotzdem wechseln?")
+                .arg(QString::fromUtf8(FormSetLabels[formSet]), lines.join(QStringLiteral("\n")));
+        if (!m_prompt->askQuestion(question, EhUserPrompt::Preselect::No))
+            return;
+    }
     EhDocumentOperations::switchFormSet(*m_doc, formSet);
     const EhFocusNavigator::Position p = navigator().firstPage();
     goToFormField(p.field, p.page);
@@ -246,8 +295,22 @@ void CEinheitspapierView::runMoveGoodsPosition()
                                   EhPositionChoice::moveTarget(currentPage()), this);
     if (dialog.exec() != QDialog::Accepted || dialog.sourceIndex() < 0 || dialog.targetIndex() < 0)
         return;
-    EhGoodsPositions::move(*m_doc, EhPositionChoice::movePosition(dialog.sourceIndex()),
-                           EhPositionChoice::movePosition(dialog.targetIndex()));
+    const EhGoodsPosition source = EhPositionChoice::movePosition(dialog.sourceIndex());
+    const EhGoodsPosition target = EhPositionChoice::movePosition(dialog.targetIndex());
+    if (source == target)
+        return;
+    if (EhGoodsPositions::isFilled(*m_doc, target)) {
+        const QString question =
+            QStringLiteral("Position %1 auf Seite %2 wird überschrieben: Alles, was dort eingetragen ist, geht "
+                           "verloren.\n\nMöchten Sie Position %3 auf Seite %4 trotzdem dorthin verschieben?")
+                .arg(target.slot)
+                .arg(target.page)
+                .arg(source.slot)
+                .arg(source.page);
+        if (!m_prompt->askQuestion(question, EhUserPrompt::Preselect::No))
+            return;
+    }
+    EhGoodsPositions::move(*m_doc, source, target);
     afterStoreChange();
 }
 
@@ -283,7 +346,7 @@ void CEinheitspapierView::runInsertChoice()
     }
     if (!insertChoiceAvailable() || runBoxPicker())
         return;
-    if (!m_prompt->askYesNo(EhDocumentOperations::MsgInsertDate))
+    if (!m_prompt->askYesNo(EhDocumentOperations::MsgInsertDate, EhUserPrompt::Preselect::Yes))
         return;
     m_editor->insertAtCaret(EhDocumentOperations::dateText(QDate::currentDate()));
     m_editor->setFocus(Qt::OtherFocusReason);

@@ -44,7 +44,7 @@ CQxEditWindow::CQxEditWindow(CQxScrollViewBase* view, FieldStore& store)
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // Undo is the editor's own single step; the document keeps no history.
+    // Undo belongs to the document's history, not to the text control.
     setUndoRedoEnabled(false);
     setTabChangesFocus(false);
     setAutoFillBackground(true);
@@ -54,6 +54,7 @@ CQxEditWindow::CQxEditWindow(CQxScrollViewBase* view, FieldStore& store)
     m_firstRects.resize(m_store.firstPageFieldCount());
     m_contRects.resize(m_store.continuationFieldCount());
     connect(this, &QTextEdit::textChanged, this, &CQxEditWindow::onTextChanged);
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] { m_typingRefused = false; });
     setGeometry(10, 10, 10, 10);
 }
 
@@ -143,7 +144,8 @@ int CQxEditWindow::loadField(int field, int page)
     setPlainText(EditorText::toEditor(m_store.text(field, page)));
     moveCursor(QTextCursor::Start);
     m_loading = false;
-    m_undo.reset();
+    ++m_visit;
+    m_typingRefused = false;
 
     show();
     setFocus(Qt::OtherFocusReason);

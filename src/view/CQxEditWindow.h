@@ -9,10 +9,9 @@
 #include <array>
 #include <cstdint>
 
-#include "view/OneStepUndo.h"
-
 class CQxScrollViewBase;
 class FieldStore;
+class FormUndo;
 class QAction;
 
 // The field editor: one borderless text window that lies over the field
@@ -31,7 +30,10 @@ class QAction;
 //
 // CQxEditWindow.cpp places the window, CQxEditWindowLooks.cpp keeps colours,
 // fonts and formatting, CQxEditWindowTyping.cpp takes the keys and
-// CQxEditWindowClipboard.cpp the clipboard and the undo step.
+// CQxEditWindowClipboard.cpp the clipboard.
+//
+// What the user types is recorded in the document's undo history (when the
+// view gives it one): all typing during one visit of a field is one step.
 class CQxEditWindow : public QTextEdit
 {
     Q_OBJECT
@@ -41,6 +43,10 @@ public:
     ~CQxEditWindow() override;
 
     FieldStore& store() { return m_store; }
+    // The document's undo history that typing is recorded in (not owned).
+    void setUndo(FormUndo* undo) { m_formUndo = undo; }
+    // Counts the loads of a field: typing of one visit is one undo step.
+    int visit() const { return m_visit; }
 
     // --- rectangles ---------------------------------------------------------
     // 0, or -1 when the index is outside the page kind's fields.
@@ -90,16 +96,18 @@ public:
     void SetCurrentFieldText(const QString& text);
     // Puts text at the caret as if typed (a command's insertion).
     void insertAtCaret(const QString& text);
+    // The caret in the shown text (after undo, say); clamped to the text.
+    void setCaretPosition(int position);
 
     bool IsInsertMode() const { return m_insert; }
     void SetInsertMode(bool insert);
 
-    // --- clipboard and undo -------------------------------------------------
-    void PasteNormalized();
+    // --- clipboard ------------------------------------------------------------
+    // Pastes what fits into the field; returns the number of characters of
+    // the clipboard that were left out (the user hears a beep then).
+    int PasteNormalized();
     void copyText();
     void cutText();
-    bool canUndoText() const { return m_undo.canUndo(); }
-    void undoText();
     void selectAllText();
 
     // The view's commands: their shortcuts reach the view even while the
@@ -113,11 +121,12 @@ signals:
     void textEdited();
     // The Insert key flipped the insert mode.
     void insertModeToggled(bool insert);
+    // A note for the status bar (what a paste left out).
+    void statusMessage(const QString& text);
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -127,7 +136,6 @@ private:
     QAction* commandFor(const QKeyEvent* event) const;
     void typeKey(QKeyEvent* event);
     void applyFieldLooks(std::uint16_t attr);
-    OneStepUndo::State undoState() const;
     void onTextChanged();
     void writeStore();
     void refresh();
@@ -146,7 +154,12 @@ private:
     std::array<QFont, 5> m_boldFonts;
     int m_dpi = 96;
     int m_zoom = 10;
-    OneStepUndo m_undo;
+    FormUndo* m_formUndo = nullptr;
+    int m_visit = 0;
+    // A typed character was refused: until the caret moves or the text
+    // changes, every further typed character is refused too, so a word
+    // never loses letters from its middle.
+    bool m_typingRefused = false;
     QList<QAction*> m_commands;
     QList<QAction*> m_contextActions;
 };

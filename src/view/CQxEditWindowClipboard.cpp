@@ -1,41 +1,80 @@
-// The field editor's clipboard and its one undo step.
+// The field editor's clipboard: a paste keeps what fits into the field.
 #include "view/CQxEditWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QStatusTipEvent>
 #include <QTextCursor>
 
 #include <algorithm>
 
 #include "view/EditorText.h"
+#include "view/FieldTextFit.h"
 
-// --- clipboard and undo ------------------------------------------------------
+// --- clipboard ----------------------------------------------------------------
 
-void CQxEditWindow::PasteNormalized()
+int CQxEditWindow::PasteNormalized()
 {
-    const QString clip = QApplication::clipboard()->text();
-    const OneStepUndo::State before = undoState();
-    QTextCursor cursor = textCursor();
-    cursor.insertText(EditorText::toEditor(clip));
-    const int caret = cursor.position();
+    const QString pasted = EditorText::toEditor(QApplication::clipboard()->text());
+    const QTextCursor cursor = textCursor();
+    const int from = cursor.selectionStart();
+    const int to = cursor.selectionEnd();
+    const QString shown = toPlainText();
+    const double height = fieldRect(m_field, m_page).height();
 
-    const QString stored = GetCurrentFieldText();
-    const QString normalized = EditorText::normalizePasted(stored);
+    // The field's text with the first n characters of the clipboard pasted,
+    // as it is stored.
+    const auto withPasted = [&](qsizetype n) {
+        return EditorText::toStored(shown.left(from) + pasted.left(n) + shown.mid(to));
+    };
+    const auto fits = [&](qsizetype n) {
+        return FieldTextFit::fits(*document(), EditorText::toEditor(EditorText::normalizePasted(withPasted(n))),
+                                  height);
+    };
+    // A field holds what its rectangle shows: of a text too long for it, the
+    // part that fits goes in.
+    qsizetype kept = pasted.size();
+    if (!fits(kept)) {
+        qsizetype low = 0;
+        // No field shows anywhere near this many characters.
+        qsizetype high = std::min<qsizetype>(kept - 1, 8192);
+        kept = 0;
+        while (low <= high) {
+            const qsizetype mid = (low + high) / 2;
+            if (fits(mid)) {
+                kept = mid;
+                low = mid + 1;
+            } else {
+                high = mid - 1;
+            }
+        }
+    }
+    const QString raw = withPasted(kept);
+    const QString normalized = EditorText::normalizePasted(raw);
     SetCurrentFieldText(normalized);
 
     // The caret stays behind what was pasted, one back when the opening
     // quote went.
-    const QString shown = EditorText::toEditor(normalized);
-    int pos = caret;
-    if (stored.startsWith(QLatin1Char('"')) && !normalized.startsWith(QLatin1Char('"')) && pos > 0)
-        --pos;
-    QTextCursor c = textCursor();
-    c.setPosition(std::clamp(pos, 0, int(shown.size())));
-    setTextCursor(c);
+    int caret = from + int(kept);
+    if (raw.startsWith(QLatin1Char('"')) && !normalized.startsWith(QLatin1Char('"')) && caret > 0)
+        --caret;
+    setCaretPosition(caret);
 
-    m_undo.reset();
-    m_undo.beforeEdit(OneStepUndo::Edit::Other, before, false);
-    m_undo.afterEdit(c.position());
+    const int leftOut = int(EditorText::toEditor(EditorText::normalizePasted(withPasted(pasted.size()))).size()
+                            - EditorText::toEditor(normalized).size());
+    if (kept < pasted.size() && leftOut > 0) {
+        QApplication::beep();
+        const QString note = QStringLiteral("Das Feld ist voll: %1 von %2 Zeichen der Zwischenablage wurden "
+                                            "nicht eingefügt.")
+                                 .arg(leftOut)
+                                 .arg(pasted.size());
+        emit statusMessage(note);
+        // The main window shows it in its status bar.
+        QStatusTipEvent tip(note);
+        QApplication::sendEvent(this, &tip);
+        return leftOut;
+    }
+    return 0;
 }
 
 void CQxEditWindow::copyText()
@@ -45,32 +84,12 @@ void CQxEditWindow::copyText()
 
 void CQxEditWindow::cutText()
 {
-    if (!textCursor().hasSelection())
-        return;
-    m_undo.beforeEdit(OneStepUndo::Edit::Other, undoState(), true);
-    cut();
-    m_undo.afterEdit(textCursor().position());
-}
-
-void CQxEditWindow::undoText()
-{
-    if (!m_undo.canUndo())
-        return;
-    const OneStepUndo::State restored = m_undo.undo(undoState());
-    // The undone text is the user's change like any other.
-    setPlainText(EditorText::toEditor(restored.text));
-    QTextCursor c = textCursor();
-    c.setPosition(std::clamp(restored.caret, 0, document()->characterCount() - 1));
-    setTextCursor(c);
+    if (textCursor().hasSelection())
+        cut();
 }
 
 void CQxEditWindow::selectAllText()
 {
     selectAll();
     ensureCursorVisible();
-}
-
-OneStepUndo::State CQxEditWindow::undoState() const
-{
-    return {EditorText::toStored(document()->toRawText()), textCursor().position()};
 }

@@ -1,6 +1,6 @@
 // The field editor's typing: keys, line breaks and erasing within the
 // field's last line, texts set by commands, the insert mode, and every change
-// written into the store at once.
+// written into the store and the undo history at once.
 #include "view/CQxEditWindow.h"
 
 #include <QAction>
@@ -9,8 +9,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include <algorithm>
+
 #include "form/FieldStore.h"
 #include "view/CQxScrollViewBase.h"
+#include "view/FormUndo.h"
 #include "view/EditorText.h"
 #include "view/FieldTextFit.h"
 
@@ -24,17 +27,25 @@ QString CQxEditWindow::GetCurrentFieldText()
 
 void CQxEditWindow::SetCurrentFieldText(const QString& text)
 {
+    const QString before = m_store.text(m_field, m_page);
     m_store.setText(m_field, m_page, text);
     m_loading = true;
     setPlainText(EditorText::toEditor(text));
     m_loading = false;
+    if (m_formUndo)
+        m_formUndo->recordTyping(m_page, m_field, before, text, m_visit);
 }
 
 void CQxEditWindow::insertAtCaret(const QString& text)
 {
-    m_undo.beforeEdit(OneStepUndo::Edit::Other, undoState(), textCursor().hasSelection());
     textCursor().insertText(EditorText::toEditor(text));
-    m_undo.afterEdit(textCursor().position());
+}
+
+void CQxEditWindow::setCaretPosition(int position)
+{
+    QTextCursor c = textCursor();
+    c.setPosition(std::clamp(position, 0, document()->characterCount() - 1));
+    setTextCursor(c);
 }
 
 void CQxEditWindow::SetInsertMode(bool insert)
@@ -45,9 +56,13 @@ void CQxEditWindow::SetInsertMode(bool insert)
 
 void CQxEditWindow::onTextChanged()
 {
+    m_typingRefused = false;
     if (m_loading)
         return;
+    const QString before = m_store.text(m_field, m_page);
     writeStore();
+    if (m_formUndo)
+        m_formUndo->recordTyping(m_page, m_field, before, m_store.text(m_field, m_page), m_visit);
     emit textEdited();
 }
 
@@ -109,8 +124,8 @@ void CQxEditWindow::keyPressEvent(QKeyEvent* event)
     typeKey(event);
 }
 
-// The edit control's part of a key: typing, line breaks and erasing, with
-// the field's last line as the limit and the undo step kept.
+// The edit control's part of a key: typing and line breaks within the
+// field's last line.
 void CQxEditWindow::typeKey(QKeyEvent* event)
 {
     const QTextCursor cursor = textCursor();
@@ -120,14 +135,16 @@ void CQxEditWindow::typeKey(QKeyEvent* event)
     const QString text = event->text();
     const bool isBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool isTyping = !isBreak && !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t'));
-    const bool isErasing = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
 
     if (isBreak || isTyping) {
-        if (!FieldTextFit::accepts(*document(), from, to, text, isBreak, !m_insert, height)) {
+        // Once a character was refused, a narrower one typed after it must
+        // not slip in: "CIF Hamburg" would become "CIF r". The field takes
+        // typing again when the user erases text or moves the caret.
+        if (m_typingRefused || !FieldTextFit::accepts(*document(), from, to, text, isBreak, !m_insert, height)) {
+            m_typingRefused = true;
             QApplication::beep();
             return;
         }
-        m_undo.beforeEdit(OneStepUndo::Edit::Typing, undoState(), cursor.hasSelection());
         if (isBreak) {
             // Every line break is a new line of the field (never a soft
             // break), and it removes nothing in overwrite mode.
@@ -137,30 +154,9 @@ void CQxEditWindow::typeKey(QKeyEvent* event)
         } else {
             QTextEdit::keyPressEvent(event);
         }
-        m_undo.afterEdit(textCursor().position());
-        return;
-    }
-    if (isErasing) {
-        const QString before = document()->toRawText();
-        const OneStepUndo::State state = undoState();
-        QTextEdit::keyPressEvent(event);
-        // An erase that changed nothing (Backspace at the start) must not end
-        // the step before it.
-        if (document()->toRawText() != before) {
-            m_undo.beforeEdit(OneStepUndo::Edit::Erasing, state, cursor.hasSelection());
-            m_undo.afterEdit(textCursor().position());
-        }
         return;
     }
     QTextEdit::keyPressEvent(event);
-}
-
-void CQxEditWindow::inputMethodEvent(QInputMethodEvent* event)
-{
-    if (!event->commitString().isEmpty())
-        m_undo.beforeEdit(OneStepUndo::Edit::Other, undoState(), textCursor().hasSelection());
-    QTextEdit::inputMethodEvent(event);
-    m_undo.afterEdit(textCursor().position());
 }
 
 void CQxEditWindow::contextMenuEvent(QContextMenuEvent* event)

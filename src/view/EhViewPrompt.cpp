@@ -29,12 +29,17 @@ void EhViewPrompt::showText(const QString& text)
     box.exec();
 }
 
-bool EhViewPrompt::askYesNo(int messageId)
+bool EhViewPrompt::askYesNo(int messageId, Preselect preselect)
 {
-    QMessageBox box(QMessageBox::Question, title(), StringTable::text(messageId), QMessageBox::NoButton, m_parent);
+    return askQuestion(StringTable::text(messageId), preselect);
+}
+
+bool EhViewPrompt::askQuestion(const QString& text, Preselect preselect)
+{
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, m_parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(preselect == Preselect::Yes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

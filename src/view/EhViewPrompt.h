@@ -21,7 +21,9 @@ public:
 
     void showMessage(int messageId) override;
     void showText(const QString& text) override;
-    bool askYesNo(int messageId) override;
+    bool askYesNo(int messageId, Preselect preselect) override;
+    // A question of the view's own with Yes and No.
+    bool askQuestion(const QString& text, Preselect preselect);
     void beep() override;
     int askFormSet() override;
 

@@ -55,4 +55,14 @@ bool accepts(const QTextDocument& doc, int from, int to, const QString& insertio
     return trial->documentLayout()->documentSize().height() <= height + 0.5;
 }
 
+bool fits(const QTextDocument& doc, const QString& text, double height)
+{
+    std::unique_ptr<QTextDocument> trial(doc.clone());
+    trial->setTextWidth(doc.textWidth());
+    trial->setPlainText(text);
+    if (lineCount(*trial) <= 1)
+        return true;
+    return trial->documentLayout()->documentSize().height() <= height + 0.5;
+}
+
 } // namespace FieldTextFit

@@ -29,4 +29,8 @@ int lineCount(const QTextDocument& doc);
 bool accepts(const QTextDocument& doc, int from, int to, const QString& insertion, bool paragraph, bool overwrite,
              double height);
 
+// Whether text (as the editor shows it) laid out like doc fits a field of
+// height pixels.
+bool fits(const QTextDocument& doc, const QString& text, double height);
+
 } // namespace FieldTextFit

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "view/CQxEditWindow.h"
+#include "view/FormUndo.h"
 
 namespace {
 
@@ -15,10 +16,11 @@ QKeySequence key(QKeyCombination combination)
 
 } // namespace
 
-FormCommands::FormCommands(QWidget& view, CQxEditWindow& editor, Hooks hooks)
+FormCommands::FormCommands(QWidget& view, CQxEditWindow& editor, FormUndo& undo, Hooks hooks)
     : QObject(&view)
     , m_view(view)
     , m_editor(editor)
+    , m_undo(undo)
     , m_hooks(std::move(hooks))
 {
 }
@@ -60,10 +62,15 @@ QString FormCommands::insertModeText(bool insertOn)
                     : QStringLiteral("Einfügemodus einschalten\tEinfg");
 }
 
-std::function<void()> FormCommands::editorCommand(std::function<void()> run, bool modifies)
+std::function<void()> FormCommands::editorCommand(std::function<void()> run, bool modifies, const QString& text)
 {
-    return [this, run = std::move(run), modifies] {
-        run();
+    return [this, run = std::move(run), modifies, text] {
+        if (modifies) {
+            FormUndo::Step step(m_undo, text);
+            run();
+        } else {
+            run();
+        }
         updateEditorCommands();
         if (modifies && m_hooks.modified)
             m_hooks.modified();
@@ -76,15 +83,22 @@ void FormCommands::addEditingCommands()
     using Qt::CTRL;
     using Qt::SHIFT;
     CQxEditWindow& e = m_editor;
+    // Ctrl+Z centres the field's text (see addFormatCommands); undo keeps
+    // the classic Alt+Backspace.
+    QUndoStack& stack = m_undo.stack();
     add(Undo, QStringLiteral("&Rückgängig"), {key(ALT | Qt::Key_Backspace)},
-        editorCommand([&e] { e.undoText(); }, false));
+        editorCommand([&stack] { stack.undo(); }, false));
+    add(Redo, QStringLiteral("&Wiederherstellen"), {key(CTRL | Qt::Key_Y)},
+        editorCommand([&stack] { stack.redo(); }, false));
+    connect(&stack, &QUndoStack::canUndoChanged, this, [this] { updateEditorCommands(); });
+    connect(&stack, &QUndoStack::canRedoChanged, this, [this] { updateEditorCommands(); });
     addSeparator();
     add(Cut, QStringLiteral("&Ausschneiden"), {key(CTRL | Qt::Key_X), key(SHIFT | Qt::Key_Delete)},
-        editorCommand([&e] { e.cutText(); }, true));
+        editorCommand([&e] { e.cutText(); }, true, QStringLiteral("Ausschneiden")));
     add(Copy, QStringLiteral("&Kopieren"), {key(CTRL | Qt::Key_C), key(CTRL | Qt::Key_Insert)},
         editorCommand([&e] { e.copyText(); }, false));
     add(Paste, QStringLiteral("E&infügen"), {key(CTRL | Qt::Key_V), key(SHIFT | Qt::Key_Insert)},
-        editorCommand([&e] { e.PasteNormalized(); }, true));
+        editorCommand([&e] { e.PasteNormalized(); }, true, QStringLiteral("Einfügen")));
     add(SelectAll, QStringLiteral("Alles &markieren"), {key(CTRL | Qt::Key_A)},
         editorCommand([&e] { e.selectAllText(); }, false));
     add(InsertMode, insertModeText(true), {}, editorCommand([this, &e] {
@@ -99,7 +113,7 @@ void FormCommands::addFormatCommands()
     using Qt::CTRL;
     // Each changes the field's attribute word: the document is modified.
     const auto format = [this](void (CQxEditWindow::*change)()) {
-        return editorCommand([this, change] { (m_editor.*change)(); }, true);
+        return editorCommand([this, change] { (m_editor.*change)(); }, true, QStringLiteral("Formatierung"));
     };
     add(FontLarger, QStringLiteral("Schrift &größer"), {}, format(&CQxEditWindow::FontLarger));
     add(FontSmaller, QStringLiteral("Schrift k&leiner"), {}, format(&CQxEditWindow::FontSmaller));
@@ -129,7 +143,8 @@ void FormCommands::updateEditorCommands()
         if (QAction* a = action(id))
             a->setChecked(checked);
     };
-    set(Undo, m_editor.canUndoText());
+    set(Undo, m_undo.stack().canUndo());
+    set(Redo, m_undo.stack().canRedo());
     set(FontLarger, m_editor.CanFontLarger());
     set(FontSmaller, m_editor.CanFontSmaller());
     check(Bold, m_editor.IsBold());

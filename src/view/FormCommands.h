@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 class CQxEditWindow;
+class FormUndo;
 class QAction;
 class QWidget;
 
@@ -21,8 +22,9 @@ class QWidget;
 // already when a command runs.
 //
 // It also carries the field editor's own commands, which every form view has
-// alike: undo, the clipboard, select all, the insert mode, font size, bold
-// and alignment.
+// alike: undo and redo of the document's history, the clipboard, select all,
+// the insert mode, font size, bold and alignment. Each of them that changes
+// the document is one step of the history.
 class FormCommands : public QObject
 {
     Q_OBJECT
@@ -34,6 +36,7 @@ public:
         Cut = 57635,
         Paste = 57637,
         Undo = 57643,
+        Redo = 57644,
         SelectAll = 57642,
         InsertMode = 32773,
         NextField = 32775,
@@ -60,7 +63,7 @@ public:
         std::function<void()> insertModeChanged;
     };
 
-    FormCommands(QWidget& view, CQxEditWindow& editor, Hooks hooks);
+    FormCommands(QWidget& view, CQxEditWindow& editor, FormUndo& undo, Hooks hooks);
 
     // A command of the view.
     QAction* add(int id, const QString& text, const QList<QKeySequence>& keys, std::function<void()> handler);
@@ -71,8 +74,9 @@ public:
     // Every command in the order added, separators included.
     const QList<QAction*>& actions() const { return m_list; }
 
-    // "&Rückgängig", then "&Ausschneiden", "&Kopieren", "E&infügen", "Alles
-    // &markieren" and "Einfügemodus".
+    // "&Rückgängig" (Alt+Backspace) and "&Wiederherstellen" (Ctrl+Y), then
+    // "&Ausschneiden", "&Kopieren", "E&infügen", "Alles &markieren" and
+    // "Einfügemodus".
     void addEditingCommands();
     // "Schrift &größer", "Schrift k&leiner", "Schrift &fett", then the three
     // alignments (Ctrl+L, Ctrl+Z, Ctrl+R), of which one is marked.
@@ -90,11 +94,13 @@ public:
 private:
     QAction* separator();
     // Runs an editor command, then brings the states up to date and, for a
-    // command that changes the field, reports the modification.
-    std::function<void()> editorCommand(std::function<void()> run, bool modifies);
+    // command that changes the field, reports the modification. A command
+    // that changes the field is one step of the history, named text.
+    std::function<void()> editorCommand(std::function<void()> run, bool modifies, const QString& text = {});
 
     QWidget& m_view;
     CQxEditWindow& m_editor;
+    FormUndo& m_undo;
     Hooks m_hooks;
     QHash<int, QAction*> m_byId;
     QList<QAction*> m_list;

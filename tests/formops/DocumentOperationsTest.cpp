@@ -128,6 +128,8 @@ TEST_F(DocumentOperations, LastPageIsRemovedOnlyAfterYes)
     prompt.yes = true;
     EXPECT_TRUE(ops::removeLastPage(doc, prompt));
     EXPECT_EQ(prompt.messages, (QList<int>{ops::MsgRemoveLastPage, ops::MsgRemoveLastPage}));
+    // Enter must not destroy a sheet: No is preselected.
+    EXPECT_EQ(prompt.preselected.constFirst(), EhUserPrompt::Preselect::No);
     EXPECT_EQ(doc.store().pageCount(), 3);
     EXPECT_EQ(doc.store().currentPage(), 1);
     EXPECT_TRUE(doc.isModified());
@@ -212,6 +214,52 @@ TEST_F(DocumentOperations, OpeningAViewSettlesTheFormSetAndAppliesSenderAndMarks
     EXPECT_EQ(ops::openView(other, 1, quiet, first, cont), 1);
     EXPECT_EQ(quiet.formSetQuestions, 0);
     EXPECT_FALSE(other.isModified());
+
+    // A document that holds a sender keeps it; its empty boxes take the
+    // defaults.
+    CEinheitspapierDoc saved;
+    saved.deleteContents();
+    saved.store().setText(18, 1, QStringLiteral("Eigene AG"));
+    saved.store().setText(17, 1, QStringLiteral("DE999"));
+    saved.store().setText(7, 2, QStringLiteral("DE999"));
+    const std::uint16_t word = saved.store().attr(7, 2);
+    EXPECT_EQ(ops::openView(saved, 1, quiet, first, cont), 1);
+    EXPECT_EQ(saved.store().text(18, 1), QStringLiteral("Eigene AG"));
+    EXPECT_EQ(saved.store().text(17, 1), QStringLiteral("DE999"));
+    EXPECT_EQ(saved.store().text(7, 2), QStringLiteral("DE999"));
+    EXPECT_EQ(saved.store().attr(7, 2), word);
+    EXPECT_EQ(saved.store().text(8, 2), QStringLiteral("Muster GmbH\r\nHafenstr. 1"));
+}
+
+TEST_F(DocumentOperations, NoSheetBeyondTheLimitAndHiddenTextsOfAFormSetAreNamed)
+{
+    CEinheitspapierDoc doc;
+    doc.deleteContents();
+    doc.setContinuationPageCount(ops::MaxContinuationPages);
+    const int last = ops::MaxContinuationPages + 1;
+    fillBox31(doc, last, QStringLiteral("Ware 123"));
+    const FieldStore before = doc.store();
+    RecordingPrompt prompt;
+    ASSERT_TRUE(ops::canAddPage(doc));
+    EXPECT_EQ(ops::addPage(doc, prompt), 0);
+    EXPECT_EQ(prompt.texts, QList<QString>{ops::pageLimitText()});
+    EXPECT_EQ(doc.store().continuationTexts(), before.continuationTexts());
+    EXPECT_EQ(doc.store().continuationWords(), before.continuationWords());
+    EXPECT_FALSE(doc.isModified());
+
+    // Box 15 B (field 28) is crossed out in form set 2: its text is named,
+    // on the first page and on every sheet that holds text in such a field.
+    doc.setFormSet(0);
+    const QByteArray& first = EhFieldFlags::defaultTable(EhFieldFlags::PageKind::First);
+    const QByteArray& cont = EhFieldFlags::defaultTable(EhFieldFlags::PageKind::Continuation);
+    EXPECT_TRUE(ops::fieldsHiddenByFormSet(doc, 2, first, cont, true).isEmpty());
+    doc.store().setText(26, 1, QStringLiteral("DE"));
+    doc.store().setText(77, 3, QStringLiteral("1,00"));
+    const QStringList hidden = ops::fieldsHiddenByFormSet(doc, 2, first, cont, true);
+    EXPECT_TRUE(hidden.contains(QStringLiteral("Feld 15 (Text)"))) << hidden.join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(hidden.contains(QStringLiteral("Seite 3: 47 (Summe)"))) << hidden.join(QLatin1Char(',')).toStdString();
+    // Without the crosses only what the set does not draw counts.
+    EXPECT_LE(ops::fieldsHiddenByFormSet(doc, 2, first, cont, false).size(), hidden.size());
 }
 
 TEST_F(DocumentOperations, CoupledFieldsAndTheThreeLineStamp)
@@ -253,7 +301,7 @@ TEST_F(DocumentOperations, CoupledFieldsAndTheThreeLineStamp)
     EXPECT_FALSE(ops::opensStampInput(1, 7));
 }
 
-TEST_F(DocumentOperations, FormSetSwitchMovesToThePageOneWithoutModifying)
+TEST_F(DocumentOperations, FormSetSwitchMovesToThePageOneAndModifies)
 {
     CEinheitspapierDoc doc;
     doc.deleteContents();
@@ -265,5 +313,6 @@ TEST_F(DocumentOperations, FormSetSwitchMovesToThePageOneWithoutModifying)
     ops::switchFormSet(doc, 3);
     EXPECT_EQ(doc.formSet(), 3);
     EXPECT_EQ(doc.store().currentPage(), 1);
-    EXPECT_FALSE(doc.isModified());
+    // The file keeps the form set: the switch is a change to save.
+    EXPECT_TRUE(doc.isModified());
 }

@@ -10,6 +10,7 @@ class RecordingPrompt : public EhUserPrompt
 {
 public:
     QList<int> messages;
+    QList<Preselect> preselected;
     QList<QString> texts;
     int beeps = 0;
     int formSetQuestions = 0;
@@ -18,9 +19,10 @@ public:
 
     void showMessage(int id) override { messages << id; }
     void showText(const QString& text) override { texts << text; }
-    bool askYesNo(int id) override
+    bool askYesNo(int id, Preselect preselect) override
     {
         messages << id;
+        preselected << preselect;
         return yes;
     }
     void beep() override { ++beeps; }

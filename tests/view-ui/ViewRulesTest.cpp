@@ -16,7 +16,6 @@
 #include "view/FieldVisibility.h"
 #include "view/FormMapping.h"
 #include "view/FormZoom.h"
-#include "view/OneStepUndo.h"
 
 namespace {
 
@@ -185,37 +184,6 @@ TEST(FieldVisibility, ScrollsTheFieldIntoSight)
     EXPECT_EQ(scrollFor(QRect(100, 10, 100, 20), view, QPoint(300, 0), max, 50).x(), 100);
     // The scroll range ends the search.
     EXPECT_EQ(scrollFor(QRect(10, 5000, 100, 20), view, QPoint(0, 0), max, 50).y(), 2000);
-}
-
-TEST(UndoSteps, OneStepThatUndoesItself)
-{
-    OneStepUndo undo;
-    EXPECT_FALSE(undo.canUndo());
-    // "ab" typed in one run, then "c" after the caret moved away and back.
-    undo.beforeEdit(OneStepUndo::Edit::Typing, {QString(), 0}, false);
-    undo.afterEdit(1);
-    undo.beforeEdit(OneStepUndo::Edit::Typing, {QStringLiteral("a"), 1}, false);
-    undo.afterEdit(2);
-    ASSERT_TRUE(undo.canUndo());
-    OneStepUndo::State s = undo.undo({QStringLiteral("ab"), 2});
-    EXPECT_EQ(s.text, QString());
-    // The second undo brings the run back.
-    s = undo.undo(s);
-    EXPECT_EQ(s.text, QStringLiteral("ab"));
-
-    // A run ends when the caret moved or the kind of edit changed.
-    undo.reset();
-    undo.beforeEdit(OneStepUndo::Edit::Typing, {QStringLiteral("xy"), 2}, false);
-    undo.afterEdit(3);
-    undo.beforeEdit(OneStepUndo::Edit::Typing, {QStringLiteral("xyz"), 0}, false);
-    undo.afterEdit(1);
-    EXPECT_EQ(undo.undo({QStringLiteral("wxyz"), 1}).text, QStringLiteral("xyz"));
-    undo.reset();
-    undo.beforeEdit(OneStepUndo::Edit::Typing, {QStringLiteral("ab"), 2}, false);
-    undo.afterEdit(3);
-    undo.beforeEdit(OneStepUndo::Edit::Erasing, {QStringLiteral("abc"), 3}, false);
-    undo.afterEdit(2);
-    EXPECT_EQ(undo.undo({QStringLiteral("ab"), 2}).text, QStringLiteral("abc"));
 }
 
 TEST(PositionChoice, PreselectionFollowsTheFocus)

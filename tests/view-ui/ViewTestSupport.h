@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,18 @@ inline void onNextModal(std::function<void(QWidget*)> act)
         }
     });
     timer->start();
+}
+
+// Clicks the button with this text in a dialog or message box.
+inline void press(QWidget* dialog, const QString& text)
+{
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        if (b->text() == text) {
+            b->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
 }
 
 // While it lives, every modal dialog that comes up is cancelled at once (the

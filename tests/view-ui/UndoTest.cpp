@@ -121,7 +121,7 @@ TEST_F(Undo, PageAndPositionCommandsAndTheFormSetAreStepsOfTheirOwn)
     // Moving a position onto an empty one.
     goTo(11, 3);
     onNextModal([](QWidget* dialog) {
-        dialog->findChild<QListWidget*>(QStringLiteral("target"))->setCurrentRow(8);   // position 2, page 3
+        dialog->findChild<QListWidget*>(QStringLiteral("target"))->setCurrentRow(5);   // position 2, page 3
         press(dialog, QStringLiteral("OK"));
     });
     view->action(CEinheitspapierView::MoveGoodsPosition)->trigger();
@@ -134,7 +134,7 @@ TEST_F(Undo, PageAndPositionCommandsAndTheFormSetAreStepsOfTheirOwn)
     view->action(CEinheitspapierView::FormSet3)->trigger();
     ASSERT_EQ(doc->formSet(), 3);
     view->action(CEinheitspapierView::Renumber)->trigger();
-    ASSERT_EQ(text(EhField::Box5, 1), QStringLiteral("4"));
+    ASSERT_EQ(text(EhField::Box5, 1), QStringLiteral("5"));
     key(Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_TRUE(text(EhField::Box5, 1).isEmpty());
     EXPECT_EQ(doc->formSet(), 3);

@@ -27,28 +27,6 @@ void onBox44(std::function<void(CDlgFeld44Einfuhr*)> act)
     });
 }
 
-// Presses keys in the next dialog that comes up, each to the widget that
-// has the dialog's keyboard focus at that moment; keeps the dialog's title.
-struct Keys {
-    Qt::Key key;
-    QString text = {};
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
-void typeInNextDialog(const QList<Keys>& keys, QString* title = nullptr)
-{
-    onNextModal([keys, title](QWidget* w) {
-        if (title)
-            *title = w->windowTitle();
-        for (const Keys& k : keys) {
-            QWidget* target = w->focusWidget() ? w->focusWidget() : w;
-            if (k.text.isEmpty())
-                QTest::keyClick(target, k.key, k.modifiers);
-            else
-                QTest::keyClicks(target, k.text);
-        }
-    });
-}
-
 } // namespace
 
 TEST_F(BoxPickersInView, TabIntoBox44OpensItsDialogWhichSetsTheCross)

@@ -47,6 +47,50 @@ inline void press(QWidget* dialog, const QString& text)
     ADD_FAILURE() << "no button " << text.toStdString();
 }
 
+// Types into a widget as a keyboard does, key by key, umlauts included.
+inline void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+}
+
+// A key to press, or text to type, in a dialog.
+struct Keys {
+    Qt::Key key;
+    QString text = {};
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+// Makes the dialog the active window, as on a desktop (Tab moves the focus
+// only there), and presses the keys, each to the widget that has the
+// dialog's keyboard focus at that moment.
+inline void pressKeys(QWidget* dialog, const QList<Keys>& keys)
+{
+    QApplication::setActiveWindow(dialog);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << dialog->windowTitle().toStdString();
+    for (const Keys& k : keys) {
+        QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        if (k.text.isEmpty())
+            QTest::keyClick(target, k.key, k.modifiers);
+        else
+            QTest::keyClicks(target, k.text);
+    }
+}
+
+// Presses keys in the next dialog that comes up; keeps the dialog's title.
+inline void typeInNextDialog(const QList<Keys>& keys, QString* title = nullptr)
+{
+    onNextModal([keys, title](QWidget* w) {
+        if (title)
+            *title = w->windowTitle();
+        pressKeys(w, keys);
+    });
+}
+
 // While it lives, every modal dialog that comes up is cancelled at once (the
 // box 47 dialogs that Tab opens on its way through a sheet); titles() lists
 // the dialogs it cancelled.
@@ -101,16 +145,7 @@ protected:
     virtual void configure() {}
 
     CQznEditWindow_EHP* editor() const { return view->editor(); }
-    // Types as a keyboard does, umlauts included.
-    void type(const QString& text)
-    {
-        for (const QChar c : text) {
-            if (c.unicode() < 128)
-                QTest::keyClick(editor(), c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, editor(), Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-        }
-    }
+    void type(const QString& text) { typeKeys(editor(), text); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(editor(), k, m); }
     void goTo(int field, int page) { ASSERT_TRUE(view->goToFormField(field, page)); }
     QString text(int field, int page) const { return doc->store().text(field, page); }

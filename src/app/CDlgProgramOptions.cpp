@@ -63,6 +63,12 @@ CDlgProgramOptions::CDlgProgramOptions(const QString& dataDirectory, QWidget* pa
     m_paperCheck->setToolTip(QStringLiteral("Vor dem Druck prüfen, ob im Drucker das Papierformat A4 hochkant "
                                             "eingestellt ist"));
     layout->addWidget(m_paperCheck);
+    m_formCheck = new QCheckBox(QStringLiteral("&Formular vor dem Druck prüfen"), this);
+    m_formCheck->setObjectName(QStringLiteral("formCheck"));
+    m_formCheck->setChecked(m_options.checkFormBeforePrint);
+    m_formCheck->setToolTip(QStringLiteral("Vor dem Druck auf Fehler prüfen (fehlende Angaben, unbekannte Codes, "
+                                           "falsche Summen, zu lange Texte) und sie anbieten"));
+    layout->addWidget(m_formCheck);
     layout->addStretch();
     layout->addWidget(okCancelButtons(this));
 
@@ -138,6 +144,7 @@ void CDlgProgramOptions::accept()
     m_options.addressPath = m_rows[Address].path->text().trimmed();
     m_options.goodsPath = m_rows[Goods].path->text().trimmed();
     m_options.checkPaperFormat = m_paperCheck->isChecked();
+    m_options.checkFormBeforePrint = m_formCheck->isChecked();
     m_outcome = m_options.apply();
     // A table that could not be made anew is said; the settings are stored
     // and the old table is still there, so the dialog closes all the same.

@@ -28,6 +28,7 @@ public:
     // The indicator beside "Initialisierung": the table will be made anew.
     QLabel* recreateIndicator(Table table) const { return m_rows[table].yes; }
     QCheckBox* paperCheckBox() const { return m_paperCheck; }
+    QCheckBox* formCheckBox() const { return m_formCheck; }
 
     // What the dialog returns: the re-creation of the address table was
     // confirmed (and carried out on OK).
@@ -54,4 +55,5 @@ private:
     ProgramOptions::Outcome m_outcome;
     Row m_rows[2];
     QCheckBox* m_paperCheck = nullptr;
+    QCheckBox* m_formCheck = nullptr;
 };

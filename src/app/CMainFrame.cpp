@@ -20,6 +20,7 @@
 #include "app/CChildFrame.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/DocManager.h"
+#include "app/FormCheckPanel.h"
 #include "app/FormViewInterface.h"
 #include "settings/StringTable.h"
 #include "print/EhPrintController.h"
@@ -42,6 +43,8 @@ CMainFrame::CMainFrame(CKestrovaneImportApp& app)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
 
+    m_formCheck = new FormCheckPanel(*this, *m_mdi);
+    m_app.printEnvironment().beforePrint = [this](QWidget* view) { return m_formCheck->allowPrint(view); };
     createActions();
     createMenus();
     createToolBar();
@@ -208,6 +211,8 @@ void CMainFrame::createMenus()
 
     m_formMenu = menuBar()->addMenu(QStringLiteral("&Formular"));
     m_formMenu->setObjectName(QStringLiteral("menuForm"));
+    m_formCheckSeparator = m_formMenu->addSeparator();
+    m_formMenu->addAction(m_formCheck->action());
 
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Fenster"));
     m_windowMenu->setObjectName(QStringLiteral("menuWindow"));
@@ -311,6 +316,7 @@ void CMainFrame::activeWindowChanged(QMdiSubWindow* window)
     }
     if (!frame && m_mdi->subWindowList().isEmpty())
         m_shownFrame = nullptr;
+    m_formCheck->setActiveFrame(m_shownFrame);
     fillViewMenus();
     updateCommandUi();
 }
@@ -354,7 +360,7 @@ void CMainFrame::fillViewMenus()
         lend(m_fileMenu, m_viewFileAnchor, view.menuCommands(Menu::File), true);
         lend(m_editMenu, nullptr, view.menuCommands(Menu::Edit), false);
         lend(m_viewMenu, nullptr, view.menuCommands(Menu::View), true);
-        lend(m_formMenu, nullptr, view.menuCommands(Menu::Form), false);
+        lend(m_formMenu, m_formCheckSeparator, view.menuCommands(Menu::Form), false);
         lend(m_toolBar, m_toolBarViewAnchor, view.menuCommands(Menu::ToolBar), true);
     }
     // Without a document there is nothing to edit, no form and no window.
@@ -368,6 +374,7 @@ void CMainFrame::updateCommandUi()
     // A window that was closed in the meantime no longer lends its commands.
     if (m_shownFrame && !m_mdi->subWindowList().contains(m_shownFrame)) {
         m_shownFrame = nullptr;
+        m_formCheck->setActiveFrame(nullptr);
         if (CChildFrame* next = activeChildFrame())
             activeWindowChanged(next);
         else

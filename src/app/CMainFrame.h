@@ -6,6 +6,7 @@
 class AppDocument;
 class CChildFrame;
 class CKestrovaneImportApp;
+class FormCheckPanel;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -28,6 +29,7 @@ public:
 
     QMdiArea* mdiArea() const { return m_mdi; }
     CChildFrame* activeChildFrame() const;
+    FormCheckPanel& formCheck() const { return *m_formCheck; }
 
     // Commands by object name ("fileNew", "fileSave", "recentFile1" ...).
     QAction* command(const QString& name) const;
@@ -73,6 +75,8 @@ private:
     QMenu* m_windowMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
+    FormCheckPanel* m_formCheck = nullptr;
+    QAction* m_formCheckSeparator = nullptr;   // the view's form commands go before it
     QAction* m_viewFileAnchor = nullptr;  // the view's file commands go before it
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "app/AppIcons.h"
+#include "check/Dv1Check.h"
 #include "app/AppPrompt.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/Dv1AppDocument.h"
@@ -35,6 +36,10 @@ Dv1ViewAdapter::Dv1ViewAdapter(CKestrovaneImportApp& app, Dv1AppDocument& docume
 {
     new DV1PrintController(*m_view, app.printEnvironment());   // printing: its commands join the view's
     m_view->setMessageHandler([&app](QWidget* p, const QString& text) { app.prompt().showMessage(p, text); });
+    QObject::connect(m_view, &CDV1_View::documentChanged, m_view, [this] {
+        if (m_changeListener)
+            m_changeListener();
+    });
     QObject::connect(m_view, &CDV1_View::statusChanged, m_view, [this](const QString& page, const QString& mode) {
         m_pageText = page;
         m_modeText = mode;
@@ -117,4 +122,22 @@ void Dv1ViewAdapter::activated()
         m_view->updateCommandState();
         m_view->setFocus();
     }
+}
+
+CheckFindings Dv1ViewAdapter::checkDocument() const
+{
+    return m_view ? Dv1Check::run(*m_view->document()) : CheckFindings();
+}
+
+void Dv1ViewAdapter::goToField(int page, int field)
+{
+    if (!m_view)
+        return;
+    m_view->goToFormField(field, page);
+    m_view->setFocus();
+}
+
+void Dv1ViewAdapter::setChangeListener(std::function<void()> listener)
+{
+    m_changeListener = std::move(listener);
 }

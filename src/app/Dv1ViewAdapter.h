@@ -25,6 +25,9 @@ public:
     QString statusText(StatusPane pane) const override;
     void setStatusListener(std::function<void()> listener) override;
     void activated() override;
+    CheckFindings checkDocument() const override;
+    void goToField(int page, int field) override;
+    void setChangeListener(std::function<void()> listener) override;
 
 private:
     CKestrovaneImportApp& m_app;
@@ -32,4 +35,5 @@ private:
     QString m_pageText;
     QString m_modeText;
     std::function<void()> m_listener;
+    std::function<void()> m_changeListener;
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "app/AppIcons.h"
+#include "check/EhCheck.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/EhAppDocument.h"
 #include "duty/CDlgDefaultTexte_EH.h"
@@ -47,6 +48,10 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
     QAction* defaults = m_view->addCommandAction(V::FormDefaults, QStringLiteral("&Formularvorgaben..."), {},
                                                  [this] { runFormDefaults(); });
     defaults->setStatusTip(QStringLiteral("Öffnet einen Dialog zur Eingabe von Voreinstellungen und Vorgabetexten"));
+    QObject::connect(m_view, &CEinheitspapierView::documentChanged, m_view, [this] {
+        if (m_changeListener)
+            m_changeListener();
+    });
     QObject::connect(m_view, &CEinheitspapierView::statusChanged, m_view,
                      [this](const QString& page, const QString& mode) {
                          m_pageText = page;
@@ -147,4 +152,22 @@ void EhViewAdapter::activated()
         m_view->updateCommandState();
         m_view->setFocus();
     }
+}
+
+CheckFindings EhViewAdapter::checkDocument() const
+{
+    return m_view ? EhCheck::run(*m_view->document(), m_view->fieldDefinitions()) : CheckFindings();
+}
+
+void EhViewAdapter::goToField(int page, int field)
+{
+    if (!m_view)
+        return;
+    m_view->goToFormField(field, page);
+    m_view->setFocus();
+}
+
+void EhViewAdapter::setChangeListener(std::function<void()> listener)
+{
+    m_changeListener = std::move(listener);
 }

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "check/CheckFinding.h"
+
 class QAction;
 class QWidget;
 
@@ -45,6 +47,13 @@ public:
 
     // The view's window became the active one.
     virtual void activated() = 0;
+
+    // The plausibility check of the document as it stands now.
+    virtual CheckFindings checkDocument() const { return {}; }
+    // Moves the focus to a field of a page, as a click into it would.
+    virtual void goToField(int page, int field) {}
+    // Called whenever the user or a command changed the document.
+    virtual void setChangeListener(std::function<void()> listener) {}
 
 protected:
     // The commands of ids as lookup finds them, in order; 0 in ids stands

@@ -22,6 +22,7 @@ void ProgramOptions::load()
     if (goodsPath.isEmpty())
         goodsPath = tablepath::join(m_dataDirectory, QLatin1String(GoodsFileName));
     checkPaperFormat = Profile::get(Settings::PrnPapielageCheck) != 0;
+    checkFormBeforePrint = Profile::get(Settings::PrnFormularCheck) != 0;
 }
 
 ProgramOptions::Outcome ProgramOptions::apply(const QDate& today) const
@@ -29,6 +30,7 @@ ProgramOptions::Outcome ProgramOptions::apply(const QDate& today) const
     Profile::set(Settings::AdressdatenDatei, addressPath);
     Profile::set(Settings::StammdatenDatei, goodsPath);
     Profile::set(Settings::PrnPapielageCheck, checkPaperFormat ? 1 : 0);
+    Profile::set(Settings::PrnFormularCheck, checkFormBeforePrint ? 1 : 0);
 
     Outcome outcome;
     QString message;

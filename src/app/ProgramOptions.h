@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // The rules of "Programmeinstellungen": the paths of the address and goods
-// tables, the paper format check, and the re-creation of either table.
+// tables, the paper format check, the form check before printing, and the
+// re-creation of either table.
 //
 // A confirmed re-creation never destroys data: the old file is moved aside
 // as a dated backup beside it (TableBackup) before the empty table is made,
@@ -26,6 +27,8 @@ public:
     QString addressPath;
     QString goodsPath;
     bool checkPaperFormat = true;
+    // The plausibility check before printing.
+    bool checkFormBeforePrint = true;
     // "Initialisierung" answered with Yes.
     bool recreateAddressTable = false;
     bool recreateGoodsTable = false;

@@ -39,7 +39,10 @@ namespace {
 // machine without a display they draw offscreen.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
-    const bool draws = argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0);
+    // The check lays texts out as the print does, so it needs the fonts too.
+    const bool draws = argc > 1
+                       && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0
+                           || std::strcmp(argv[1], "check") == 0);
     if (!draws)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")

@@ -151,10 +151,10 @@ QList<EhPrintedField> EhPrintLayer::printedFields(const EhFormPage& page) const
 }
 
 int EhPrintLayer::PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
-                             bool singleLine, QRectF* extent) const
+                             bool singleLine, QRectF* extent, bool* overflow) const
 {
     const PrintCorrection correction{m_setup.correctionFromStore, m_setup.factorV, m_setup.factorH};
-    return m_text.draw(painter, correction.apply(placed), text, attr, singleLine, nullptr, placed.width(), extent);
+    return m_text.draw(painter, correction.apply(placed), text, attr, singleLine, overflow, placed.width(), extent);
 }
 
 void EhPrintLayer::printPage(QPainter& painter, const EhFormPage& page) const

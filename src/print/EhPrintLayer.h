@@ -78,8 +78,9 @@ public:
 
     // One field's text into its placed rectangle, corrected, with the line
     // breaks the screen shows; returns the height of the printed text.
+    // overflow, when given, tells whether part of the text found no room.
     int PrintField(QPainter& painter, const QRect& placed, const QString& text, std::uint16_t attr,
-                   bool singleLine = false, QRectF* extent = nullptr) const;
+                   bool singleLine = false, QRectF* extent = nullptr, bool* overflow = nullptr) const;
 
     // Where the form picture lies in the printer's coordinates: the print
     // rectangles are the screen rectangles 5 mm further right, so a picture

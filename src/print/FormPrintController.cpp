@@ -62,6 +62,8 @@ void FormPrintController::OnFilePrintSetup()
 
 void FormPrintController::OnFilePrint()
 {
+    if (m_env.beforePrint && !m_env.beforePrint(&m_view))
+        return;
     // "Druckerauswahl" ends one round; the command then starts again with
     // the printer just chosen.
     while (!printOnce()) {

@@ -30,6 +30,9 @@ struct PrintEnvironment {
     // The program's help context, set to each print dialog's topic while
     // it is open; none: no topics.
     HelpContext* help = nullptr;
+    // Asked before a document is printed, with the view that prints it:
+    // false stops the print (the program checks the form here). None: go on.
+    std::function<bool(QWidget* view)> beforePrint;
 
     // A printer of its own, plain message boxes and the platform's dialogs.
     static PrintEnvironment defaults();

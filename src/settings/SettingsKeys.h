@@ -55,6 +55,7 @@ inline constexpr StringKey AdressdatenDatei{SectionSettings, "AdressdatenDatei",
 inline constexpr StringKey StammdatenDatei{SectionSettings, "StammdatenDatei", ""};   // goods table path
 inline constexpr IntKey Stammdaten{SectionSettings, "Stammdaten", 1};              // 2: goods table kind 2
 inline constexpr IntKey PrnPapielageCheck{SectionSettings, "PrnPapielageCheck", 1};
+inline constexpr IntKey PrnFormularCheck{SectionSettings, "PrnFormularCheck", 1}; // check the form before printing
 inline constexpr IntKey ReuseDatumOrt{SectionSettings, "ReuseDatumOrt", 1};
 inline constexpr StringKey DatumOrt{SectionSettings, "DatumOrt", ""};
 inline constexpr IntKey PrnFactorV{SectionSettings, "PrnFactorV", 1000};          // 0.1 %
@@ -176,7 +177,7 @@ inline constexpr std::array<const char*, 2> ViewSections{SectionEH, SectionDV1};
 inline constexpr CatalogueEntry Catalogue[] = {
     // "Settings"
     entry(Language), entry(SplashScreen), entry(LastEhType), entry(AdressdatenDatei),
-    entry(StammdatenDatei), entry(Stammdaten), entry(PrnPapielageCheck), entry(ReuseDatumOrt),
+    entry(StammdatenDatei), entry(Stammdaten), entry(PrnPapielageCheck), entry(PrnFormularCheck), entry(ReuseDatumOrt),
     entry(DatumOrt), entry(PrnFactorV), entry(PrnFactorH), computed(SectionSettings, WinFormScaledFactorOv),
     entry(NoFileFilter), entry(Field11bPrint), entry(PreviewPages), entry(UpdateSite),
     // each view section

@@ -31,6 +31,7 @@ FormCheckPanel::FormCheckPanel(QMainWindow& window, QMdiArea& documents)
     m_action->setShortcut(QKeySequence(Qt::Key_F7));
     m_action->setStatusTip(QStringLiteral("Prüft das Formular auf fehlende Angaben, unbekannte Codes, falsche Summen "
                                           "und Texte, die nicht auf das Papier passen"));
+    m_action->setEnabled(false);   // until a document window is active
     window.addAction(m_action);
     connect(m_action, &QAction::triggered, this, &FormCheckPanel::checkNow);
 

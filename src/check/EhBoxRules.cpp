@@ -12,7 +12,7 @@ namespace F = EhField;
 namespace {
 
 // Whether a box of the first page (made of these fields) is one the form
-// set uses, and whether all of its used fields are empty.
+// set uses, and whether all of its fields are empty.
 bool usedBox(const EhCheckContext& ctx, std::initializer_list<int> fields)
 {
     return std::any_of(fields.begin(), fields.end(), [&ctx](int f) { return ctx.usedByFormSet(1, f); });
@@ -20,8 +20,7 @@ bool usedBox(const EhCheckContext& ctx, std::initializer_list<int> fields)
 
 bool emptyBox(const EhCheckContext& ctx, std::initializer_list<int> fields)
 {
-    return std::all_of(fields.begin(), fields.end(),
-                       [&ctx](int f) { return !ctx.usedByFormSet(1, f) || ctx.text(1, f).isEmpty(); });
+    return std::all_of(fields.begin(), fields.end(), [&ctx](int f) { return ctx.text(1, f).isEmpty(); });
 }
 
 } // namespace

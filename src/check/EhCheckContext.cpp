@@ -2,7 +2,10 @@
 
 #include "form/CEinheitspapierDoc.h"
 #include "form/EhFieldFlags.h"
+#include "form/EhField.h"
 #include "form/EhFieldNames.h"
+
+namespace F = EhField;
 
 EhCheckContext::EhCheckContext(const CEinheitspapierDoc& doc, const QByteArray& firstFlags,
                                const QByteArray& contFlags)
@@ -54,9 +57,27 @@ QString EhCheckContext::boxName(int page, int field)
     return name.front().isDigit() ? QStringLiteral("Feld ") + name : name;
 }
 
+int EhCheckContext::reportedField(int page, int field)
+{
+    // The cells of a box 47 grid have no name and never get the focus: a
+    // finding on one belongs to the box 47 field that opens its dialog.
+    constexpr int GridFields = F::Box47TotalOffset + 1;
+    if (page <= 1)
+        return field >= F::Box47Grid && field < F::Box47Grid + GridFields ? F::Box47 : field;
+    for (int slot = 0; slot < 3; ++slot) {
+        const int grid = F::Cont::Box47Grids[slot];
+        if (field >= grid && field < grid + GridFields)
+            return F::Cont::Box47Position1 + slot;
+    }
+    if (field >= F::Cont::SummaryGrid && field <= F::Cont::SummaryTotal)
+        return F::Cont::Box47Summary;
+    return field;
+}
+
 void EhCheckContext::add(int page, int field, const QString& message, CheckFinding::Severity severity)
 {
-    m_findings.append({page, field, boxName(page, field), message, severity});
+    const int shown = reportedField(page, field);
+    m_findings.append({page, shown, boxName(page, shown), message, severity});
 }
 
 QList<EhGoodsPosition> EhCheckContext::goodsPositions() const

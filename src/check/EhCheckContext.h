@@ -35,6 +35,9 @@ public:
     // The box name of a field as the field-name list has it, "Feld " in
     // front where the list gives a bare number ("Feld 31-2").
     static QString boxName(int page, int field);
+    // The field a finding on a field is reported at: itself, or for a cell
+    // of a box 47 grid the box 47 field of its position or summary.
+    static int reportedField(int page, int field);
 
     void add(int page, int field, const QString& message,
              CheckFinding::Severity severity = CheckFinding::Severity::Error);

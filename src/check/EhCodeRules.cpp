@@ -68,7 +68,9 @@ void federalStates(EhCheckContext& ctx)
 {
     const auto check = [&ctx](int page, int field) {
         const QString code = codeIn(ctx, page, field);
-        if (!code.isEmpty() && FederalStates::positionOfCode(code) < 0)
+        // The list reads a leading number; the box must hold nothing else.
+        const bool digits = code.size() <= 2 && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c.isDigit(); });
+        if (!code.isEmpty() && (!digits || FederalStates::positionOfCode(code) < 0))
             ctx.add(page, field,
                     QStringLiteral("%1 ist kein Bundesland der Liste (01 bis 16, 99 für das Ausland).").arg(quoted(code)));
     };

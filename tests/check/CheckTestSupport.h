@@ -41,6 +41,10 @@ inline void fillPassingDocument(CEinheitspapierDoc& doc, int formSet = 0)
     s.setText(F::box47Cell(F::Box47Grid, 1, F::ColKind), 1, QStringLiteral("20000"));
     s.setText(F::box47Cell(F::Box47Grid, 1, F::ColAmount), 1, QStringLiteral("79,50"));
     s.setText(F::Box47Total, 1, QStringLiteral("200,00"));
+    // Five digits go into the narrow "Art" column on paper only in the
+    // smallest size.
+    for (int row : {0, 1})
+        s.setAttr(F::box47Cell(F::Box47Grid, row, F::ColKind), 1, 0);
     s.setText(F::Box54Place, 1, QStringLiteral("Hamburg, 1.12.2026"));
     s.setText(F::Box54Name, 1, QStringLiteral("Erika Muster"));
 }

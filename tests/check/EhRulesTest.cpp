@@ -56,13 +56,14 @@ TEST_F(EhRules, EachCodeBoxRefusesWhatIsNotInItsList)
     };
     const QString lastOffice = QString::fromLatin1(CustomsOffices::rows().back().code).toLower();
     const Case cases[] = {
-        {F::Box11, QStringLiteral("XQ"), QStringLiteral("us"), "Ländercode"},
+        {F::Box15A, QStringLiteral("XQ"), QStringLiteral("us"), "Ländercode"},
         {F::Box15A, QStringLiteral("DEU"), QStringLiteral("FR"), "Ländercode"},
         {F::Box17A, QStringLiteral("ZZ"), QStringLiteral("DE"), "Ländercode"},
         {F::Box34A, QStringLiteral("12"), QStringLiteral("CN"), "Ländercode"},
         {F::Box22A, QStringLiteral("EUX"), QStringLiteral("eur"), "Währungscode"},
         {F::Box17B, QStringLiteral("17"), QStringLiteral("99"), "Bundesland"},
-        {F::Box34B, QStringLiteral("Bayern"), QStringLiteral("9"), "Bundesland"},
+        {F::Box17B, QStringLiteral("Bayern"), QStringLiteral("9"), "Bundesland"},
+        {F::Box17B, QStringLiteral("05a"), QStringLiteral("16"), "Bundesland"},
         {F::Box24A, QStringLiteral("0"), QStringLiteral("1"), "Art des Geschäfts"},
         {F::Box25, QStringLiteral("6"), QStringLiteral("9"), "Verkehrszweig"},
         {F::Box26, QStringLiteral("10"), QStringLiteral("7"), "Verkehrszweig"},
@@ -86,19 +87,17 @@ TEST_F(EhRules, EachCodeBoxRefusesWhatIsNotInItsList)
     // The boxes of the goods positions on the continuation sheets too.
     const EhGoodsPosition third{2, 3};
     set(third.boxField(F::Block::Box34A), QStringLiteral("QQ"), 2);
-    set(third.boxField(F::Block::Box34B), QStringLiteral("00"), 2);
     set(third.boxField(F::Block::Box36), QStringLiteral("199"), 2);
     EXPECT_EQ(at(2, third.boxField(F::Block::Box34A)).size(), 1);
-    EXPECT_EQ(at(2, third.boxField(F::Block::Box34B)).size(), 1);
     EXPECT_EQ(at(2, third.boxField(F::Block::Box36)).size(), 1);
     EXPECT_EQ(at(2, third.boxField(F::Block::Box34A)).first().box, QStringLiteral("Feld 34-3 A"));
 }
 
 TEST_F(EhRules, AFieldTheSheetDoesNotPrintIsNotChecked)
 {
-    set(F::Box11, QStringLiteral("XQ"));
+    set(F::Box15A, QStringLiteral("XQ"));
     QByteArray first = EhFieldFlags::defaultTable(EhFieldFlags::PageKind::First);
-    EhFieldFlags::setFlag(first, F::Box11, 0, EhFieldFlags::Unused);
+    EhFieldFlags::setFlag(first, F::Box15A, 0, EhFieldFlags::Unused);
     const auto cont = EhFieldFlags::defaultTable(EhFieldFlags::PageKind::Continuation);
     EXPECT_TRUE(EhCheck::run(doc, first, cont).isEmpty());
     EXPECT_EQ(checkWithDefaultFlags(doc).size(), 1);
@@ -163,6 +162,7 @@ TEST_F(EhRules, Box47CodesAndTotals)
     // The summary of a continuation sheet needs a method of payment on
     // every duty, and its grand total is the sum of its lines.
     set(F::Cont::summaryCell(0, F::Cont::SumKind), QStringLiteral("10100"), 2);
+    doc.store().setAttr(F::Cont::summaryCell(0, F::Cont::SumKind), 2, 0);
     set(F::Cont::summaryCell(0, F::Cont::SumAmount), QStringLiteral("10,00"), 2);
     set(F::Cont::SummaryTotal, QStringLiteral("10,00"), 2);
     const CheckFindings summary = at(2, F::Cont::Box47Summary);
@@ -216,6 +216,13 @@ TEST_F(EhRules, ATextWithMoreLinesThanItsPrintedBoxHolds)
     // A word too wide for a narrow box, on a continuation sheet.
     set(F::Box8Address, QStringLiteral("Zeile 1\r\nZeile 2"));
     EXPECT_TRUE(at(1, F::Box8Address).isEmpty());
+    // A cell of box 47 is reported at its box, where the focus can go.
+    const int art = F::box47Cell(F::Box47Grid, 0, F::ColKind);
+    doc.store().setAttr(art, 1, 3);
+    ASSERT_EQ(at(1, F::Box47).size(), 1);
+    EXPECT_EQ(at(1, F::Box47).first().box, QStringLiteral("Feld 47"));
+    doc.store().setAttr(art, 1, 0);
+    EXPECT_TRUE(at(1, F::Box47).isEmpty());
     const int box32 = EhGoodsPosition{2, 2}.box32Field();
     set(box32, QStringLiteral("123456789012345678901234567890"), 2);
     EXPECT_EQ(at(2, box32).size(), 1);

@@ -51,9 +51,11 @@ TEST(SettingsStore, CatalogueNamesEveryKeyOnceInItsSection)
         seen.insert(path);
         ++perSection[item.section];
     }
-    // The fifteen keys of the program plus the site of the update check.
-    EXPECT_EQ(perSection.value(QStringLiteral("Settings")), 16);
+    // The fifteen keys of the program plus the site of the update check and
+    // the form check before printing.
+    EXPECT_EQ(perSection.value(QStringLiteral("Settings")), 17);
     EXPECT_TRUE(seen.contains(QStringLiteral("Settings/UpdateSite")));
+    EXPECT_TRUE(seen.contains(QStringLiteral("Settings/PrnFormularCheck")));
     EXPECT_EQ(perSection.value(QStringLiteral("Font")), 36);
     EXPECT_EQ(perSection.value(QStringLiteral("Recent File List")), 8);
     // Both view sections carry the nine view keys.

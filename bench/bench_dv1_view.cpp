@@ -105,6 +105,19 @@ void BM_PageChange(benchmark::State& state)
 }
 BENCHMARK(BM_PageChange)->Unit(benchmark::kMillisecond);
 
+// The whole page on screen at the largest zoom, every field filled, drawn
+// again as after a window was uncovered: page 1, a back and a front.
+void BM_FullPageRepaint(benchmark::State& state)
+{
+    OpenView v(3);
+    v.view->resize(2100, 2900);
+    v.view->goToFormField(0, int(state.range(0)));
+    v.view->viewport()->repaint();
+    for (auto _ : state)
+        v.view->viewport()->repaint();
+}
+BENCHMARK(BM_FullPageRepaint)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
 // One whole page drawn at the largest zoom, as a full repaint draws it.
 void BM_FullPageDrawn(benchmark::State& state)
 {

@@ -90,6 +90,19 @@ void BM_PageChangeEveryFieldFilled(benchmark::State& state)
 }
 BENCHMARK(BM_PageChangeEveryFieldFilled)->Unit(benchmark::kMillisecond);
 
+// The whole first page on screen at the largest zoom, every field filled,
+// drawn again as after a window was uncovered.
+void BM_FullPageRepaint(benchmark::State& state)
+{
+    OpenView v(2);
+    v.view->resize(2100, 2900);
+    v.fillEveryField();
+    v.view->viewport()->repaint();
+    for (auto _ : state)
+        v.view->viewport()->repaint();
+}
+BENCHMARK(BM_FullPageRepaint)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -190,7 +190,11 @@ void CDV1_View::paintEvent(QPaintEvent* event)
 
     Dv1PaintOptions options = Dv1PaintOptions::fromSettings(zoom());
     options.area = area;
-    DV1FormPainter(options).paintPage(painter, m_doc, currentPage());
+    const DV1FormPainter form(options);
+    const DV1Geometry::Layout layout = DV1Geometry::layoutOf(currentPage());
+    m_formPicture.draw(painter, event->rect(), scrollPosition(), formPictureLook(form.formLook(layout)),
+                       [&](QPainter& p) { form.paintForm(p, layout); });
+    form.paintOverForm(painter, m_doc, currentPage());
 }
 
 // --- focus ------------------------------------------------------------------

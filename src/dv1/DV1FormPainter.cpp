@@ -49,10 +49,21 @@ QRect DV1FormPainter::textRect(Layout layout, int field) const
 
 void DV1FormPainter::paintPage(QPainter& painter, const CDV1_Doc* doc, int page) const
 {
+    paintForm(painter, DV1Geometry::layoutOf(page));
+    paintOverForm(painter, doc, page);
+}
+
+QByteArray DV1FormPainter::formLook(Layout layout) const
+{
+    return "DV1;" + QByteArray::number(int(layout)) + ';' + QByteArray::number(m_options.zoom);
+}
+
+void DV1FormPainter::paintOverForm(QPainter& painter, const CDV1_Doc* doc, int page) const
+{
+    // The grey areas lie outside the sheet, so the form may come first.
     const Layout layout = DV1Geometry::layoutOf(page);
     painter.save();
     FormDrawing::paintGreyAreas(painter, m_options.area, m_options.zoom);
-    paintForm(painter, layout);
     if (doc && page <= doc->pageCount())
         paintFieldTexts(painter, doc->fieldStore(), page);
     if (layout == Layout::First)

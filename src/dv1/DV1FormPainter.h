@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -39,6 +40,11 @@ public:
     // form, field texts, answer boxes.
     void paintPage(QPainter& painter, const CDV1_Doc* doc, int page) const;
 
+    // All of the page but the empty form: what a view draws over its
+    // picture of the form.
+    void paintOverForm(QPainter& painter, const CDV1_Doc* doc, int page) const;
+    // What the empty form of a layout depends on, but the scale.
+    QByteArray formLook(DV1Geometry::Layout layout) const;
     void paintForm(QPainter& painter, DV1Geometry::Layout layout) const;
     void paintFieldTexts(QPainter& painter, const FieldStore& store, int page) const;
     // Outlined squares, both diagonals in a box that is set (boxes null: all

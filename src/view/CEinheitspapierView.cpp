@@ -163,7 +163,10 @@ void CEinheitspapierView::paintEvent(QPaintEvent* event)
     page.firstFlags = m_definitions.table(EhFieldFlags::PageKind::First);
     page.contFlags = m_definitions.table(EhFieldFlags::PageKind::Continuation);
     page.inputTax = m_doc->inputTax();
-    FormPainter(options).paintPage(painter, page);
+    const FormPainter form(options);
+    m_formPicture.draw(painter, event->rect(), scrollPosition(), formPictureLook(form.formLook(page)),
+                       [&](QPainter& p) { form.paintForm(p, page); });
+    form.paintOverForm(painter, page);
 }
 
 // --- focus ------------------------------------------------------------------

@@ -178,6 +178,16 @@ QRect CQxScrollViewBase::beginFormPainting(QPainter& painter, const QRect& dirty
                  m.toLogical(visible.height()) + 2);
 }
 
+FormPictureCache::Look CQxScrollViewBase::formPictureLook(const QByteArray& key) const
+{
+    // Both forms lie within 210 x 300 mm; what is greyed beyond the sheet is
+    // drawn over the picture.
+    constexpr int PictureWidth = 2100;
+    constexpr int PictureHeight = 3000;
+    const FormMapping m = mapping();
+    return {key, QSize(PictureWidth * m.zoom() / 10, PictureHeight * m.zoom() / 10), m.pixelsPerUnit()};
+}
+
 bool CQxScrollViewBase::viewportEvent(QEvent* event)
 {
     switch (event->type()) {

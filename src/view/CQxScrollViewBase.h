@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "view/FormMapping.h"
+#include "view/FormPictureCache.h"
 
 class QPainter;
 class QWheelEvent;
@@ -77,6 +78,12 @@ protected:
     // form's top-left corner. Returns the dirty part of the picture in those
     // units (for what is greyed beyond the sheet).
     QRect beginFormPainting(QPainter& painter, const QRect& dirty) const;
+    // The look of the empty form for the view's picture of it: the
+    // painter's description of the form, and the sheet at the zoom.
+    FormPictureCache::Look formPictureLook(const QByteArray& key) const;
+
+    // The empty form as last drawn, under the field texts.
+    FormPictureCache m_formPicture;
 
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

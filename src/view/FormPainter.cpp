@@ -95,13 +95,27 @@ QRect FormPainter::textRect(PageKind kind, int field) const
 
 void FormPainter::paintPage(QPainter& painter, const EhFormPage& page) const
 {
+    paintForm(painter, page);
+    paintOverForm(painter, page);
+}
+
+void FormPainter::paintOverForm(QPainter& painter, const EhFormPage& page) const
+{
+    // The grey areas lie outside the sheet, so the form may come first.
     painter.save();
     paintGreyAreas(painter);
-    paintForm(painter, page);
     paintFieldTexts(painter, page);
     if (m_options.outlineFields)
         paintFieldOutlines(painter, page.kind());
     painter.restore();
+}
+
+QByteArray FormPainter::formLook(const EhFormPage& page) const
+{
+    // Everything paintForm reads.
+    return "EH;" + QByteArray::number(int(page.kind())) + ';' + QByteArray::number(page.formSet) + ';'
+        + QByteArray::number(m_options.zoom) + ';' + QByteArray::number(m_options.stampA) + ';'
+        + QByteArray::number(m_options.stampC) + ';' + QByteArray::number(m_options.showUnusedMarks);
 }
 
 void FormPainter::paintGreyAreas(QPainter& painter) const

@@ -62,6 +62,11 @@ public:
 
     // The whole page: grey areas, form, field texts.
     void paintPage(QPainter& painter, const EhFormPage& page) const;
+    // All of the page but the empty form: what a view draws over its
+    // picture of the form.
+    void paintOverForm(QPainter& painter, const EhFormPage& page) const;
+    // What the empty form of a page depends on, but the scale.
+    QByteArray formLook(const EhFormPage& page) const;
 
     void paintGreyAreas(QPainter& painter) const;
     void paintForm(QPainter& painter, const EhFormPage& page) const;

@@ -24,6 +24,9 @@ public:
     QString text() const { return m_model.text(); }
     bool inputTax() const { return m_model.inputTax(); }
 
+    // How the box breaks a line that is wider than it (see Feld44Model).
+    void setLineBreaking(Feld44Model::LineBreaking breaking) { m_model.setLineBreaking(std::move(breaking)); }
+
     QPlainTextEdit* textBox() const { return m_text; }
     QCheckBox* cross() const { return m_cross; }
 

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include "form/FieldStore.h"
 
 QStringList Feld44Model::lines(const QString& text)
@@ -34,8 +36,27 @@ bool Feld44Model::take(const QString& dialogText, bool cross)
             return false;
         }
     }
-    if (cross && !result.isEmpty() && !result.first().trimmed().isEmpty())
+    const bool moved = cross && !result.isEmpty() && !result.first().trimmed().isEmpty();
+    if (moved)
         result.prepend(QString());
+    // Lines of the box the text takes: a dialog line wider than the box is
+    // broken there into two or more.
+    int boxLines = 0;
+    int firstWrapped = 0;
+    for (int i = 0; i < result.size(); ++i) {
+        const int taken = m_breaking && !result.at(i).isEmpty() ? std::max(1, m_breaking(result.at(i))) : 1;
+        if (taken > 1 && firstWrapped == 0)
+            firstWrapped = moved ? i : i + 1;   // as the dialog counts its lines
+        boxLines += taken;
+    }
+    if (result.size() <= Lines && boxLines > Lines) {
+        m_error = QStringLiteral("Die Zeile %1 ist breiter als Feld 44 und wird dort umbrochen; so braucht der "
+                                 "Text %2 Zeilen, Feld 44 hat Platz für fünf.\n"
+                                 "Bitte kürzen Sie die Zeile oder den Text.")
+                      .arg(firstWrapped)
+                      .arg(boxLines);
+        return false;
+    }
     if (result.size() > Lines) {
         m_error = cross ? QStringLiteral("Feld 44 hat Platz für fünf Zeilen, und mit dem Kreuz für den "
                                          "Vorsteuerabzug bleibt die erste Zeile frei.\n"

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the box 44 dialog ("Feld 44") does with the text of box 44 and the
 // input-tax cross ("Hinsichtlich aller angemeldeten Waren zum vollen
 // Vorsteuerabzug berechtigt.").
@@ -12,12 +14,19 @@
 // text moves down one line when its first line holds something. It moves
 // only then, so taking the dialog twice does not push the text down twice,
 // and never so far that a line falls off the box: a text that would need a
-// sixth line is refused with a message instead.
+// sixth line is refused with a message instead. A line wider than the box
+// takes two or more lines on the form; given the box's line breaking, the
+// model counts those lines too, so that what it accepts is what the form
+// shows and the printer prints.
 class Feld44Model
 {
 public:
     static constexpr int Lines = 5;
     static constexpr int LineWidth = 127;
+
+    // How many lines of the box one line of the dialog takes (at least 1).
+    using LineBreaking = std::function<int(const QString& line)>;
+    void setLineBreaking(LineBreaking breaking) { m_breaking = std::move(breaking); }
 
     void open(const QString& boxText, bool inputTax);
 
@@ -42,4 +51,5 @@ private:
     QString m_text;
     QString m_error;
     bool m_inputTax = false;
+    LineBreaking m_breaking;
 };

@@ -16,17 +16,18 @@ CEinheitspapierDoc::~CEinheitspapierDoc() = default;
 void CEinheitspapierDoc::resetStore()
 {
     m_store = FieldStore(FirstPageFields, ContinuationFields);
-    // Every field starts at size step 3, left aligned; the short lines at
-    // the top of box 44 and the customs number and sender of a continuation
-    // page are smaller.
+    // Every field starts at size step 3, left aligned; box 44 (which holds
+    // five lines), the short lines at its top and the customs number and
+    // sender of a continuation page are smaller.
     for (int f = 0; f < FirstPageFields; ++f)
         m_store.setAttr(f, 1, 3);
     for (int f = 0; f < ContinuationFields; ++f)
         m_store.setAttr(f, 2, 3);
+    m_store.setAttr(EhField::Box44, 1, EhField::SmallSizeStep);
     for (int f = EhField::Box44Line1; f <= EhField::Box44Line5; ++f)
-        m_store.setAttr(f, 1, 1);
+        m_store.setAttr(f, 1, EhField::SmallSizeStep);
     for (int f : EhField::Cont::SmallFontFields)
-        m_store.setAttr(f, 2, 1);
+        m_store.setAttr(f, 2, EhField::SmallSizeStep);
 }
 
 void CEinheitspapierDoc::setContinuationPageCount(int n)

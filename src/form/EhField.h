@@ -82,7 +82,7 @@ inline constexpr int Box38 = 65;
 inline constexpr int Box39 = 66;
 inline constexpr int Box40 = 67;
 inline constexpr int Box41 = 68;
-inline constexpr int Box44 = 69;
+inline constexpr int Box44 = 69;   // its text comes from its dialog, five lines in SmallSizeStep
 inline constexpr int Box42 = 70;
 inline constexpr int Box44Deadline = 71;
 inline constexpr int Box46 = 72;
@@ -128,6 +128,10 @@ inline constexpr int ScreenOnly1 = 152; // beside box 44's deadline, never print
 inline constexpr int ScreenOnly2 = 153;
 
 inline constexpr int FirstPageCount = 154;
+
+// The size step of the boxes that hold more lines than the usual step 3
+// shows: box 44, its old short lines, box 2 of the continuation sheet.
+inline constexpr int SmallSizeStep = 1;
 
 // Box 47 grids: seven rows of five columns.
 inline constexpr int Box47Rows = 7;
@@ -187,7 +191,7 @@ inline constexpr int SummaryColumns = 3;
 enum SummaryColumn : int { SumKind = 0, SumAmount = 1, SumZA = 2 };
 inline constexpr int SummaryTotal = 207;
 constexpr int summaryCell(int row, int column) { return SummaryGrid + SummaryColumns * row + column; }
-// The fields a continuation sheet starts in the small size step 1: box 2
+// The fields a continuation sheet starts in the small size step: box 2
 // and box 44 of each position.
 inline constexpr int SmallFontFields[5] = {Box2Number, Box2Address, FirstBlock + Block::Box44,
                                            FirstBlock + BlockFields + Block::Box44,

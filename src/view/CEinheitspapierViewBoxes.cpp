@@ -4,6 +4,7 @@
 #include "view/CEinheitspapierView.h"
 
 #include "duty/CDlgFeld44Einfuhr.h"
+#include "view/EhBox44Text.h"
 #include "duty/CDlgFeld47.h"
 #include "duty/CDlgFeld47Summe.h"
 #include "duty/Feld47Box.h"
@@ -51,6 +52,8 @@ void CEinheitspapierView::runBox44Dialog(int direction)
 {
     m_inBox44Dialog = true;
     CDlgFeld44Einfuhr dialog(m_doc->store().text(EhField::Box44, 1), m_doc->inputTax(), true, this);
+    const std::uint16_t attr = m_doc->store().attr(EhField::Box44, 1);
+    dialog.setLineBreaking([attr](const QString& line) { return EhBox44Text::boxLinesOf(line, attr); });
     bool accepted = false;
     {
         const HelpContext::Scope help(m_help, HelpTopics::Box44);
@@ -59,6 +62,7 @@ void CEinheitspapierView::runBox44Dialog(int direction)
     if (accepted) {
         FormUndo::Step step(*m_undo, QStringLiteral("Feld 44"));
         m_doc->store().setText(EhField::Box44, 1, dialog.text());
+        m_doc->store().setSizeByte(EhField::Box44, 1, EhBox44Text::dialogSizeByte(attr));
         m_doc->setInputTax(dialog.inputTax());
         m_editor->loadField(EhField::Box44, 1);
         markModified();

@@ -119,7 +119,62 @@ QStringList brokenLines(const QString& text, const QFont& font, const QTextOptio
     return lines;
 }
 
+// Where a text of an alignment starts and ends inside its rectangle:
+// left-aligned text 10 units right of the left edge, right-aligned text 12
+// units left of the right edge; an unknown alignment is drawn left without
+// the shift.
+struct Insets {
+    int left = 0;
+    int right = 0;
+    Qt::Alignment align = Qt::AlignLeft;
+};
+
+Insets insets(std::uint16_t attr)
+{
+    switch (attr & FieldStore::AlignMask) {
+    case FieldStore::AlignLeft:
+        return {10, 0, Qt::AlignLeft};
+    case FieldStore::AlignCenter:
+        return {0, 0, Qt::AlignHCenter};
+    case FieldStore::AlignRight:
+        return {0, 12, Qt::AlignRight};
+    default:
+        return {};
+    }
+}
+
+// The height of one line in a font as the screen lays it out, its leading
+// included.
+double lineHeightOf(const QFont& font)
+{
+    QTextLayout layout(QStringLiteral("x"), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    layout.endLayout();
+    return line.height();
+}
+
+QStringList breakText(const QString& text, bool singleLine, const QFont& font, double width)
+{
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return brokenLines(laidOutText(text, singleLine), font, option, width);
+}
+
 } // namespace
+
+int FieldTextPainter::lineCount(const QString& text, std::uint16_t attr, int width) const
+{
+    if (text.isEmpty())
+        return 0;
+    const FieldFontSet& fonts = m_breakFonts ? *m_breakFonts : m_fonts;
+    const QFont* font = fonts.font(attr);
+    if (!font)
+        return 0;
+    const Insets in = insets(attr);
+    return int(breakText(text, false, *font, std::max(0, width - in.left - in.right)).size());
+}
 
 int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& text, std::uint16_t attr,
                            bool singleLine, bool* overflow, int breakWidth, QRectF* extent) const
@@ -141,33 +196,22 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
     if (text.isEmpty())
         return 0;
 
-    int leftInset = 0;
-    int rightInset = 0;
-    Qt::Alignment align = Qt::AlignLeft;
-    switch (attr & FieldStore::AlignMask) {
-    case FieldStore::AlignLeft:
-        leftInset = 10;
-        break;
-    case FieldStore::AlignCenter:
-        align = Qt::AlignHCenter;
-        break;
-    case FieldStore::AlignRight:
-        align = Qt::AlignRight;
-        rightInset = 12;
-        break;
-    default:
-        break;   // an unknown alignment is drawn left without the shift
-    }
-    const double left = rect.left() + leftInset;
-    const double width = std::max(0, rect.width() - leftInset - rightInset);
-    const double layoutWidth = breakWidth < 0 ? width : std::max(0, breakWidth - leftInset - rightInset);
-
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(singleLine ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    const QStringList lines = brokenLines(laidOutText(text, singleLine), m_currentBreak, option, layoutWidth);
+    const Insets in = insets(attr);
+    const Qt::Alignment align = in.align;
+    const double left = rect.left() + in.left;
+    const double width = std::max(0, rect.width() - in.left - in.right);
+    const double layoutWidth = breakWidth < 0 ? width : std::max(0, breakWidth - in.left - in.right);
+    const QStringList lines = breakText(text, singleLine, m_currentBreak, layoutWidth);
 
     QTextOption one(Qt::AlignLeft);
     one.setWrapMode(QTextOption::NoWrap);
+    // With the screen's line breaks come the screen's line positions: each
+    // printed line stands where the screen shows it, so the last line the
+    // screen shows is the last one printed and no line drifts into the box
+    // below. Only a printer font taller than the screen's line spacing (a
+    // large printer font factor) spaces its lines further, so that they do
+    // not overlap.
+    const double breakPitch = m_breakFonts ? lineHeightOf(m_currentBreak) : 0.0;
     bool cut = false;
     double height = 0;
     painter.save();
@@ -182,7 +226,7 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
         line.setLineWidth(std::max(width, 1.0e6));
         line.setPosition(QPointF(0, 0));
         layout.endLayout();
-        const double lineHeight = line.height();
+        const double lineHeight = m_breakFonts ? std::max(breakPitch, line.ascent() + line.descent()) : line.height();
         if (height > 0 && rect.top() + height + lineHeight * (1.0 - LineSlack) > rect.bottom() + 1) {
             cut = true;
             break;

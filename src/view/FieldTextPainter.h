@@ -79,6 +79,10 @@ public:
              bool singleLine = false, bool* overflow = nullptr, int breakWidth = -1,
              QRectF* extent = nullptr) const;
 
+    // How many lines draw() breaks text into in a rectangle of this width
+    // (painter units), with the field's font and alignment; 0 for no text.
+    int lineCount(const QString& text, std::uint16_t attr, int width) const;
+
 private:
     const FieldFontSet& m_fonts;
     const FieldFontSet* m_breakFonts = nullptr;

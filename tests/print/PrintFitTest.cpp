@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "PrintFixture.h"
+#include "duty/Feld44Model.h"
 #include "form/EhField.h"
 #include "form/EhFieldGeometry.h"
 #include "form/EhFieldGeometryGrid.h"
@@ -206,15 +207,35 @@ TEST_F(PrintFitTest, TextsBeyondThePrintableAreaAreNamedInThePrintDialog)
     EXPECT_FALSE(dialog.warningLabel()->isVisible());
 }
 
-// Box 44 takes five lines in the size the continuation sheet's box 44 has,
-// on screen and on paper, inside the box and above the deadline line.
-TEST_F(PrintFitTest, Box44HoldsFiveLines)
+// Box 44 of a new document takes the five lines its dialog accepts, on
+// screen and on paper, inside the box and above the deadline line; a
+// dialog line that the box would break into two is refused, so the dialog
+// never accepts what the form cannot show.
+TEST_F(PrintFitTest, Box44HoldsTheFiveLinesItsDialogAccepts)
 {
+    const std::uint16_t attr = doc.store().attr(EhField::Box44, 1);
+    EXPECT_EQ(attr & FieldStore::SizeMask, EhField::SmallSizeStep);
+    Feld44Model model;
+    model.setLineBreaking([attr](const QString& line) { return EhBox44Text::boxLinesOf(line, attr); });
     QStringList lines;
     for (int i = 1; i <= 5; ++i)
-        lines << QStringLiteral("Vermerk%1 Unterlagen").arg(i);
-    doc.store().setText(EhField::Box44, 1, lines.join(QStringLiteral("\r\n")));
-    doc.store().setAttr(EhField::Box44, 1, doc.store().attr(EhField::Cont::FirstBlock + EhField::Block::Box44, 2));
+        lines << QStringLiteral("Vermerk%1 Rechnung Nr. 2026-0815 vom 3.12.2026, Ursprungszeugnis EUR.1 Nr. A %1").arg(i);
+    ASSERT_TRUE(model.take(lines.join(QLatin1Char('\n')), false)) << model.error().toStdString();
+    // As wide as the dialog allows, the line breaks in the box: refused.
+    QStringList wide = lines;
+    wide[2] = wide[2] + QStringLiteral(" und weitere Unterlagen gemäß Bewilligung");
+    Feld44Model refusing = model;
+    EXPECT_FALSE(refusing.take(wide.join(QLatin1Char('\n')), false));
+    EXPECT_TRUE(refusing.error().contains(QStringLiteral("Die Zeile 3"))) << refusing.error().toStdString();
+    // A box of four lines with the cross set: the moved text needs six.
+    QStringList four = wide.mid(1, 4);
+    EXPECT_FALSE(refusing.take(four.join(QLatin1Char('\n')), true));
+    EXPECT_TRUE(refusing.error().contains(QStringLiteral("Die Zeile 2 "))) << refusing.error().toStdString();
+
+    doc.store().setText(EhField::Box44, 1, model.text());
+    doc.store().setSizeByte(EhField::Box44, 1, EhBox44Text::dialogSizeByte(attr));
+    // A box made larger and bold keeps its bold text.
+    EXPECT_EQ(EhBox44Text::dialogSizeByte(3 | FieldStore::BoldBit), EhField::SmallSizeStep | FieldStore::BoldBit);
     const PdfText pdf = print(1);
     const EhPrintLayer layer(EhPrintSetup::fromStore(PageKind::First));
     const EhPrintedField box44{PageKind::First, EhField::Box44, 1, {}};
@@ -223,6 +244,9 @@ TEST_F(PrintFitTest, Box44HoldsFiveLines)
         const PdfWord* w = pdf.find(QStringLiteral("Vermerk%1").arg(i));
         ASSERT_TRUE(w) << i;
         EXPECT_TRUE(box.holds(*w)) << i;
+        const PdfWord* last = pdf.find(QStringLiteral("%1").arg(i));
+        ASSERT_TRUE(last) << i;
+        EXPECT_NEAR(last->top, w->top, 0.3) << "line " << i << " was broken";
     }
     // The box lies inside box 44: below box 31's bottom line and above the
     // deadline line.

@@ -32,6 +32,8 @@ void onBox44(std::function<void(CDlgFeld44Einfuhr*)> act)
 TEST_F(BoxPickersInView, TabIntoBox44OpensItsDialogWhichSetsTheCross)
 {
     doc->store().setText(EhField::Box44, 1, QStringLiteral("Rechnung 4711\r\nUrsprungszeugnis"));
+    // A box 44 of an older document in the usual size, bold.
+    doc->store().setSizeByte(EhField::Box44, 1, 3 | FieldStore::BoldBit);
     goTo(EhField::Box41, 1);
     bool opened = false;
     onBox44([&](CDlgFeld44Einfuhr* dialog) {
@@ -46,6 +48,8 @@ TEST_F(BoxPickersInView, TabIntoBox44OpensItsDialogWhichSetsTheCross)
     EXPECT_EQ(text(EhField::Box44, 1), QStringLiteral("\r\nRechnung 4711\r\nUrsprungszeugnis"));
     EXPECT_TRUE(doc->inputTax());
     EXPECT_TRUE(doc->isModified());
+    // The text comes in the size in which the box holds five lines.
+    EXPECT_EQ(doc->store().attr(EhField::Box44, 1) & 0xFF, EhField::SmallSizeStep | FieldStore::BoldBit);
     // The focus has moved on past box 44.
     EXPECT_EQ(view->currentField(), EhField::Box42);
 

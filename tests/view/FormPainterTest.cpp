@@ -281,7 +281,16 @@ TEST(FieldTextPainter, PrintKeepsTheScreensLineBreaks)
     EXPECT_NEAR(onPaper.draw(p, rect, text, 3), lines * lineHeight, 1);
     const int screenLine = onScreen.draw(p, rect, QStringLiteral("x"), 3);
     EXPECT_NEAR(onScreen.draw(p, rect, text, 3), lines * screenLine, 1);
+    // Each printed line stands where the screen shows it: the printer's
+    // taller font does not push the lower lines of a box down.
+    EXPECT_NEAR(onPaper.draw(p, rect, text, 3), onScreen.draw(p, rect, text, 3), 1);
     // Without the screen's breaks the printer's font would need one more.
     FieldTextPainter ownBreaks(print);
-    EXPECT_NEAR(ownBreaks.draw(p, rect, text, 3), (lines + 1) * lineHeight, 1);
+    EXPECT_GT(ownBreaks.draw(p, rect, text, 3), onPaper.draw(p, rect, text, 3) + lineHeight / 2);
+    // A printer font far larger than the screen's keeps its lines apart.
+    const FieldFontSet large = FieldFontSet::print(150);
+    FieldTextPainter onLargePaper(large);
+    onLargePaper.breakLinesWith(&screen);
+    const QFontMetricsF largeMetrics(*large.font(3));
+    EXPECT_GE(onLargePaper.draw(p, rect, text, 3), lines * (largeMetrics.ascent() + largeMetrics.descent()) - 1);
 }

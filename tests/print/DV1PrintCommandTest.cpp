@@ -154,3 +154,41 @@ TEST_F(Dv1PrintCommand, PreviewShowsEveryPage)
     run(DV1PrintController::PrintPreview);
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("PrintPreviewDialog")});
 }
+
+// The D.V.1 is printed onto A4 sheets standing upright as well: other paper
+// is questioned before the print dialog, and "Nein" prints nothing.
+TEST_F(Dv1PrintCommand, PaperOtherThanA4PortraitIsQuestionedFirst)
+{
+    Profile::set(Settings::ShowMarginDlg, 1);
+    QStringList questions;
+    bool goOn = false;
+    env.confirm = [&](QWidget*, const QString& text) {
+        questions.append(text);
+        return goOn;
+    };
+    answer = [](QDialog& d) {
+        auto* print = qobject_cast<CDlgDrucken*>(&d);
+        if (!print)
+            return int(QDialog::Rejected);
+        print->prepare();
+        print->accept();
+        return print->result();
+    };
+    printer->setPageSize(QPageSize(QPageSize::A5));
+    run(DV1PrintController::Print);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions.first().contains(QStringLiteral("A5"))) << questions.first().toStdString();
+    EXPECT_TRUE(dialogs.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    goOn = true;
+    run(DV1PrintController::Print);
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("CDlgDrucken")});
+    EXPECT_TRUE(readPdfText(pdf).find(QStringLiteral("Verkaeufer"), 1));
+
+    // A4 upright: no question.
+    questions.clear();
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    run(DV1PrintController::Print);
+    EXPECT_TRUE(questions.isEmpty());
+}

@@ -11,6 +11,7 @@
 #include "EhFixtures.h"
 #include "TestSupport.h"
 #include "form/CEinheitspapierDoc.h"
+#include "form/EhField.h"
 #include "form/EhFieldNames.h"
 #include "settings/StringTable.h"
 
@@ -41,7 +42,7 @@ TEST(EhDocument, NewDocumentState)
     EXPECT_EQ(doc.formSet(), -1);
     EXPECT_FALSE(doc.isModified());
     for (int f = 0; f < 154; ++f)
-        EXPECT_EQ(s.attr(f, 1), f >= 106 && f <= 110 ? 1 : 3) << f;
+        EXPECT_EQ(s.attr(f, 1), (f >= 106 && f <= 110) || f == EhField::Box44 ? 1 : 3) << f;
     for (int f = 0; f < 214; ++f)
         EXPECT_EQ(s.attr(f, 2), f == 7 || f == 8 || f == 28 || f == 49 || f == 70 ? 1 : 3) << f;
 

@@ -3,6 +3,7 @@
 #include "EhFixtures.h"
 #include "TestSupport.h"
 #include "form/CEinheitspapierDoc.h"
+#include "form/EhField.h"
 #include "form/EhFormat.h"
 
 using ehfixtures::Block;
@@ -27,7 +28,7 @@ TEST(EhFile, WritesANewDocumentByteForByte)
         expected.wide(f == 0 ? QStringLiteral("IM") : f == 73 ? QStringLiteral("a\r\nb") : QString());
     expected.count(154);
     for (int f = 0; f < 154; ++f)
-        expected.u16(f >= 106 && f <= 110 ? 1 : 3);
+        expected.u16((f >= 106 && f <= 110) || f == EhField::Box44 ? 1 : 3);
     expected.u16(0x2002).u16(214).count(214);
     for (int f = 0; f < 214; ++f)
         expected.wide(QString());

@@ -33,6 +33,23 @@ void sheet(QPainter& p, const QRectF& r)
     p.drawLine(QLineF(r.right() - 3, r.top() + 3, r.right(), r.top() + 3));
 }
 
+// A magnifying glass whose lens is centred on centre; with a sign, a plus or
+// a minus in the lens.
+void magnifier(QPainter& p, const QPointF& centre, bool sign, bool plus)
+{
+    p.setPen(QPen(Ink, 1.6));
+    p.drawLine(QLineF(centre + QPointF(3, 3), centre + QPointF(6.5, 6.5)));
+    p.setPen(QPen(Ink, 1));
+    p.setBrush(QColor(220, 235, 250));
+    p.drawEllipse(centre, 4.5, 4.5);
+    if (!sign)
+        return;
+    p.setPen(QPen(Ink, 1.2));
+    p.drawLine(QLineF(centre + QPointF(-2.5, 0), centre + QPointF(2.5, 0)));
+    if (plus)
+        p.drawLine(QLineF(centre + QPointF(0, -2.5), centre + QPointF(0, 2.5)));
+}
+
 void draw(QPainter& p, Kind kind)
 {
     switch (kind) {
@@ -88,6 +105,34 @@ void draw(QPainter& p, Kind kind)
         p.drawRect(QRectF(1.5, 6.5, 13, 6));
         p.setBrush(Paper);
         p.drawRect(QRectF(4, 10.5, 8, 4));
+        break;
+    case Preview:
+        sheet(p, QRectF(1.5, 1.5, 9, 12));
+        magnifier(p, QPointF(9, 8.5), false, false);
+        break;
+    case Pdf:
+        sheet(p, QRectF(3, 1.5, 10, 13));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(190, 30, 30));
+        p.drawRect(QRectF(1.5, 8, 11, 5));
+        p.setPen(QPen(Paper, 1));
+        p.drawLine(QLineF(3.5, 9.5, 3.5, 11.5));
+        p.drawLine(QLineF(6.5, 9.5, 6.5, 11.5));
+        p.drawLine(QLineF(9.5, 9.5, 9.5, 11.5));
+        break;
+    case PreviousPage:
+    case NextPage: {
+        sheet(p, QRectF(3, 1.5, 10, 13));
+        const bool next = kind == NextPage;
+        QPolygonF arrow({QPointF(next ? 6 : 10, 5), QPointF(next ? 10 : 6, 8), QPointF(next ? 6 : 10, 11)});
+        p.setPen(Qt::NoPen);
+        p.setBrush(Accent);
+        p.drawPolygon(arrow);
+        break;
+    }
+    case ZoomIn:
+    case ZoomOut:
+        magnifier(p, QPointF(6.5, 6.5), true, kind == ZoomIn);
         break;
     case About:
         p.setPen(Qt::NoPen);

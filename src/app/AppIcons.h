@@ -7,7 +7,7 @@
 // stay sharp on any screen.
 namespace AppIcons {
 
-enum Kind { New, Open, Save, Cut, Copy, Paste, Print, About };
+enum Kind { New, Open, Save, Cut, Copy, Paste, Print, Preview, Pdf, PreviousPage, NextPage, ZoomIn, ZoomOut, About };
 
 QIcon icon(Kind kind);
 

@@ -31,7 +31,11 @@ void CChildFrame::setView(std::unique_ptr<FormViewInterface> view)
 
 void CChildFrame::updateTitle()
 {
-    setWindowTitle(m_document->title());
+    // "[*]" shows as "*" while the document holds unsaved changes.
+    QString title = m_document->title();
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[[*]]"));
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(m_document->isModified());
 }
 
 void CChildFrame::closeWithoutQuestion()

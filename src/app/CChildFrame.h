@@ -23,6 +23,7 @@ public:
     FormViewInterface& view() const { return *m_view; }
     void setView(std::unique_ptr<FormViewInterface> view);
 
+    // The document's title, with "*" while it is modified.
     void updateTitle();
     // Closes after the question was asked elsewhere (or is not to be asked).
     void closeWithoutQuestion();

@@ -15,6 +15,7 @@
 #include "app/AppIcons.h"
 #include "app/CAboutDlg.h"
 #include "app/CDlgNewEhpapier.h"
+#include "app/DialogTitleFit.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/Common_DlgInternalInfo.h"
@@ -51,6 +52,7 @@ CKestrovaneImportApp::CKestrovaneImportApp(QObject* parent)
     , m_prompt(m_ownPrompt.get())
 {
     s_instance = this;
+    new DialogTitleFit(this);   // every dialog wide enough for its title
     m_docManager.setPrompt(m_prompt);
     setProgramDirectory(QCoreApplication::applicationDirPath());
 }

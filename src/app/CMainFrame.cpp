@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -100,13 +101,30 @@ CMainFrame::~CMainFrame()
     qDeleteAll(m_mdi->subWindowList());
 }
 
-QAction* CMainFrame::addCommand(const QString& name, const QString& text, const QKeySequence& shortcut)
+QAction* CMainFrame::addCommand(const QString& name, const QString& text, const QString& statusTip,
+                               const QKeySequence& shortcut)
 {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
+    action->setStatusTip(statusTip);
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
+}
+
+void CMainFrame::nameKeyInToolTip(QAction* action)
+{
+    // The tool tip says what the menu says, and by which key it is done.
+    QString text = action->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    text = text.section(QLatin1Char('\t'), 0, 0);
+    if (text.endsWith(QLatin1String("...")))
+        text.chop(3);
+    const QKeySequence key = action->shortcut();
+    if (!key.isEmpty())
+        text += QStringLiteral(" (%1)").arg(key.toString(QKeySequence::NativeText));
+    action->setToolTip(text);
 }
 
 void CMainFrame::createActions()
@@ -119,22 +137,29 @@ void CMainFrame::createActions()
         };
     };
 
-    QAction* a = addCommand(QStringLiteral("fileNew"), QStringLiteral("&Neu"), QKeySequence::New);
+    QAction* a = addCommand(QStringLiteral("fileNew"), QStringLiteral("&Neu"),
+                            QStringLiteral("Erstellt ein neues Einheitspapier oder eine neue D.V.1"), QKeySequence::New);
     a->setIcon(AppIcons::icon(AppIcons::New));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnFileNew);
-    a = addCommand(QStringLiteral("fileOpen"), QStringLiteral("Ö&ffnen..."), QKeySequence::Open);
+    a = addCommand(QStringLiteral("fileOpen"), QStringLiteral("Ö&ffnen..."),
+                   QStringLiteral("Öffnet ein gespeichertes Dokument"), QKeySequence::Open);
     a->setIcon(AppIcons::icon(AppIcons::Open));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnFileOpen);
-    a = addCommand(QStringLiteral("fileClose"), QStringLiteral("&Schließen"));
+    a = addCommand(QStringLiteral("fileClose"), QStringLiteral("Schl&ießen"),
+                   QStringLiteral("Schließt das aktive Dokument"));
     connect(a, &QAction::triggered, this, withActive([&docs](AppDocument& d) { docs.closeDocument(d); }));
-    a = addCommand(QStringLiteral("fileCloseAll"), QStringLiteral("A&lle schließen"));
+    a = addCommand(QStringLiteral("fileCloseAll"), QStringLiteral("A&lle schließen"),
+                   QStringLiteral("Schließt alle geöffneten Dokumente"));
     connect(a, &QAction::triggered, &docs, &DocManager::closeAllDocuments);
-    a = addCommand(QStringLiteral("fileSave"), QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    a = addCommand(QStringLiteral("fileSave"), QStringLiteral("&Speichern"),
+                   QStringLiteral("Speichert das aktive Dokument"), QKeySequence(Qt::CTRL | Qt::Key_S));
     a->setIcon(AppIcons::icon(AppIcons::Save));
     connect(a, &QAction::triggered, this, withActive([&docs](AppDocument& d) { docs.saveDocument(d); }));
-    a = addCommand(QStringLiteral("fileSaveAs"), QStringLiteral("Speichern &unter..."));
+    a = addCommand(QStringLiteral("fileSaveAs"), QStringLiteral("Speichern &unter..."),
+                   QStringLiteral("Speichert das aktive Dokument unter einem neuen Namen"));
     connect(a, &QAction::triggered, this, withActive([&docs](AppDocument& d) { docs.saveDocumentAs(d); }));
-    a = addCommand(QStringLiteral("filePrintSetup"), QStringLiteral("Dru&ckeinrichtung..."));
+    a = addCommand(QStringLiteral("filePrintSetup"), QStringLiteral("Dru&ckeinrichtung..."),
+                   QStringLiteral("Wählt den Drucker und seine Einstellungen"));
     connect(a, &QAction::triggered, this, [this] {
         // The active view sets up its printer itself when it can.
         if (m_shownFrame) {
@@ -145,40 +170,51 @@ void CMainFrame::createActions()
         }
         m_app.OnFilePrintSetup();
     });
-    a = addCommand(QStringLiteral("appProgramOptions"), QStringLiteral("Programmvorgaben und Einstellungen..."));
+    a = addCommand(QStringLiteral("appProgramOptions"), QStringLiteral("Programmvor&gaben und Einstellungen..."),
+                   QStringLiteral("Öffnet die Vorgaben und Einstellungen des Programms"));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnProgramOptions);
-    a = addCommand(QStringLiteral("appFieldDefinitions"), QStringLiteral("Formularfelder (Einheitspapier) definieren..."));
+    a = addCommand(QStringLiteral("appFieldDefinitions"), QStringLiteral("Formularfelder (&Einheitspapier) definieren..."),
+                   QStringLiteral("Legt fest, welche Felder des Einheitspapiers angezeigt, bearbeitet und gedruckt werden"));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnEditFieldDefinitions);
-    a = addCommand(QStringLiteral("appMasterData"), QStringLiteral("Sta&mmdaten..."));
-    a->setStatusTip(QStringLiteral("Öffnet einen Dialog zur Eingabe und Korrektur der Stammdaten"));
+    a = addCommand(QStringLiteral("appMasterData"), QStringLiteral("Sta&mmdaten..."),
+                   QStringLiteral("Öffnet einen Dialog zur Eingabe und Korrektur der Stammdaten"));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnStammdaten);
-    a = addCommand(QStringLiteral("appExit"), QStringLiteral("&Beenden"));
+    a = addCommand(QStringLiteral("appExit"), QStringLiteral("&Beenden"),
+                   QStringLiteral("Beendet das Programm; geänderte Dokumente können vorher gespeichert werden"));
     connect(a, &QAction::triggered, this, &QWidget::close);
     for (int i = 0; i < Settings::RecentFileCount; ++i) {
-        a = addCommand(QStringLiteral("recentFile%1").arg(i + 1), QString());
+        a = addCommand(QStringLiteral("recentFile%1").arg(i + 1), QString(), QString());
         connect(a, &QAction::triggered, &m_app, [this, i] { m_app.openRecentFile(i); });
         m_recentActions.append(a);
     }
 
-    a = addCommand(QStringLiteral("windowCascade"), QStringLiteral("Über&lappend"));
+    a = addCommand(QStringLiteral("windowCascade"), QStringLiteral("Über&lappend"),
+                   QStringLiteral("Ordnet die Dokumentfenster überlappend an"));
     connect(a, &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    a = addCommand(QStringLiteral("windowTile"), QStringLiteral("&Nebeneinander"));
+    a = addCommand(QStringLiteral("windowTile"), QStringLiteral("&Nebeneinander"),
+                   QStringLiteral("Ordnet die Dokumentfenster nebeneinander an"));
     connect(a, &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
-    a = addCommand(QStringLiteral("windowNext"), QStringLiteral("N&ächstes Fenster"), QKeySequence::NextChild);
+    a = addCommand(QStringLiteral("windowNext"), QStringLiteral("N&ächstes Fenster"),
+                   QStringLiteral("Wechselt zum nächsten Dokumentfenster"), QKeySequence::NextChild);
     connect(a, &QAction::triggered, m_mdi, &QMdiArea::activateNextSubWindow);
     m_windowList = new QActionGroup(this);
 
-    a = addCommand(QStringLiteral("appHelp"), QStringLiteral("&Hilfethemen"), QKeySequence(Qt::Key_F1));
+    a = addCommand(QStringLiteral("appHelp"), QStringLiteral("&Hilfethemen"),
+                   QStringLiteral("Öffnet das Handbuch zum Programm"), QKeySequence(Qt::Key_F1));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnHelp);
-    a = addCommand(QStringLiteral("appAbout"), QStringLiteral("&Info über Kestrovane-Import..."));
+    a = addCommand(QStringLiteral("appAbout"), QStringLiteral("&Info über Kestrovane-Import..."),
+                   QStringLiteral("Zeigt Version und Herkunft des Programms"));
     a->setIcon(AppIcons::icon(AppIcons::About));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnAppAbout);
-    a = addCommand(QStringLiteral("appHomePage"), QStringLiteral("Homepage im Internet..."));
+    a = addCommand(QStringLiteral("appHomePage"), QStringLiteral("Home&page im Internet..."),
+                   QStringLiteral("Öffnet die Homepage des Programms im Internet-Browser"));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnHomePage);
-    a = addCommand(QStringLiteral("appWebUpdate"), QStringLiteral("&WebUpdate..."));
+    a = addCommand(QStringLiteral("appWebUpdate"), QStringLiteral("&WebUpdate..."),
+                   QStringLiteral("Sucht im Internet nach einer neueren Version des Programms"));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnWebUpdate);
     // A key only, without a menu entry: for the support line.
-    a = addCommand(QStringLiteral("appSystemInfo"), QString(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_I));
+    a = addCommand(QStringLiteral("appSystemInfo"), QString(), QString(),
+                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_I));
     connect(a, &QAction::triggered, &m_app, &CKestrovaneImportApp::OnSystemInfo);
     addAction(a);
 }
@@ -214,7 +250,7 @@ void CMainFrame::createMenus()
     m_formCheckSeparator = m_formMenu->addSeparator();
     m_formMenu->addAction(m_formCheck->action());
 
-    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Fenster"));
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("F&enster"));   // "&Formular" has the F
     m_windowMenu->setObjectName(QStringLiteral("menuWindow"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
     // Filled once now, so that the key of "Nächstes Fenster" works before
@@ -242,17 +278,21 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(command(QStringLiteral("fileSave")));
     m_toolBarViewAnchor = m_toolBar->addSeparator();
     m_toolBar->addAction(command(QStringLiteral("appAbout")));
+    for (QAction* a : m_toolBar->actions())
+        nameKeyInToolTip(a);
 
     // The fixed entries of "Ansicht": tool bar and status bar on and off.
     QAction* toolBarToggle = m_toolBar->toggleViewAction();
     toolBarToggle->setText(QStringLiteral("&Symbolleiste"));
     toolBarToggle->setObjectName(QStringLiteral("viewToolBar"));
+    toolBarToggle->setStatusTip(QStringLiteral("Blendet die Symbolleiste ein oder aus"));
     m_viewMenu->addAction(toolBarToggle);
 }
 
 void CMainFrame::createStatusBar()
 {
-    QAction* toggle = addCommand(QStringLiteral("viewStatusBar"), QStringLiteral("Status&leiste"));
+    QAction* toggle = addCommand(QStringLiteral("viewStatusBar"), QStringLiteral("Status&leiste"),
+                                 QStringLiteral("Blendet die Statusleiste ein oder aus"));
     toggle->setCheckable(true);
     toggle->setChecked(true);
     connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
@@ -361,7 +401,12 @@ void CMainFrame::fillViewMenus()
         lend(m_editMenu, nullptr, view.menuCommands(Menu::Edit), false);
         lend(m_viewMenu, nullptr, view.menuCommands(Menu::View), true);
         lend(m_formMenu, m_formCheckSeparator, view.menuCommands(Menu::Form), false);
-        lend(m_toolBar, m_toolBarViewAnchor, view.menuCommands(Menu::ToolBar), true);
+        const QList<QAction*> tools = view.menuCommands(Menu::ToolBar);
+        for (QAction* a : tools) {
+            if (a)
+                nameKeyInToolTip(a);
+        }
+        lend(m_toolBar, m_toolBarViewAnchor, tools, true);
     }
     // Without a document there is nothing to edit, no form and no window.
     m_editMenu->menuAction()->setVisible(hasView && !m_editMenu->actions().isEmpty());
@@ -380,6 +425,12 @@ void CMainFrame::updateCommandUi()
         else
             fillViewMenus();
     }
+    // Every change to a document reaches its title here: typing, commands
+    // and dialogs mark it modified without telling the frame.
+    for (CChildFrame* frame : m_app.docManager().frames()) {
+        if (frame->isWindowModified() != frame->document().isModified())
+            frame->updateTitle();
+    }
     AppDocument* active = m_shownFrame ? &m_shownFrame->document() : nullptr;
     command(QStringLiteral("fileSave"))->setEnabled(active && active->isModified());
     for (const char* name : {"fileSaveAs", "fileClose", "fileCloseAll"})
@@ -391,13 +442,17 @@ void CMainFrame::updateCommandUi()
 void CMainFrame::updateTitle()
 {
     // A maximised document window adds " - [name]" to the title itself.
+    // Its "[*]" (ours, or the one of the window's title that a maximised
+    // window brings along) shows the active document's modified mark.
     QString title = StringTable::text(StringTable::ApplicationTitleFrame);
     if (m_shownFrame && !m_shownFrame->isMaximized())
-        title += QStringLiteral(" - ") + m_shownFrame->document().title();
+        title += QStringLiteral(" - ") + m_shownFrame->windowTitle();
     if (title != m_titleBase) {
         m_titleBase = title;
         setWindowTitle(title);
     }
+    setWindowModified(m_shownFrame && m_shownFrame->document().isModified()
+                      && windowTitle().contains(QLatin1String("[*]")));
 }
 
 void CMainFrame::updateStatus()
@@ -439,7 +494,10 @@ void CMainFrame::updateWindowMenu()
         CChildFrame* frame = frames.at(i);
         QString title = frame->document().title();
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (frame->document().isModified())
+            title += QLatin1Char('*');
         auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title), m_windowList);
+        a->setStatusTip(QStringLiteral("Holt das Fenster von %1 nach vorn").arg(frame->document().title()));
         a->setObjectName(QStringLiteral("window%1").arg(i + 1));
         a->setCheckable(true);
         a->setChecked(frame == m_mdi->currentSubWindow());

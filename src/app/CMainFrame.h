@@ -56,7 +56,9 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
-    QAction* addCommand(const QString& name, const QString& text, const QKeySequence& shortcut = {});
+    QAction* addCommand(const QString& name, const QString& text, const QString& statusTip,
+                        const QKeySequence& shortcut = {});
+    static void nameKeyInToolTip(QAction* action);
 
     void activeWindowChanged(QMdiSubWindow* window);
     void fillViewMenus();

@@ -142,11 +142,15 @@ AppDocument* DocManager::openDocument(const QString& path, bool* unreadable)
         m_prompt->showMessage(m_parent, error);
         return nullptr;
     }
-    // A refused file is not remembered: it cannot be opened next time either.
-    if (!document->path().isEmpty())
-        m_recent.add(document->path());
     CChildFrame* frame = createFrame(std::move(document));
-    return frame ? &frame->document() : nullptr;
+    if (!frame)
+        return nullptr;   // the user cancelled its first display: it was never opened
+    // A refused file is not remembered: it cannot be opened next time either.
+    if (!frame->document().path().isEmpty()) {
+        m_recent.add(frame->document().path());
+        emit documentsChanged();
+    }
+    return &frame->document();
 }
 
 AppDocument* DocManager::promptOpen(int requestedForm)
@@ -166,15 +170,24 @@ bool DocManager::saveDocumentAs(AppDocument& document)
 {
     const DocTemplate& type = document.docTemplate();
     QString proposal = document.path();
-    if (proposal.isEmpty()) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        proposal = QDir(folder).filePath(document.title() + type.extension());
-    }
+    if (proposal.isEmpty())
+        proposal = QDir(proposalFolder()).filePath(document.title() + type.extension());
     QString path = m_prompt->saveFileName(m_parent, FileDialogFilters::forRequestedForm(document.requestedForm()),
                                           proposal);
     if (path.isEmpty())
         return false;
     return saveDocumentTo(document, FileDialogFilters::withExtension(path, type.extension()));
+}
+
+QString DocManager::proposalFolder()
+{
+    // A fresh account may have no documents folder yet; it is made rather
+    // than proposed where it is not, and the home folder serves when it
+    // cannot be made.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && (QFileInfo(documents).isDir() || QDir().mkpath(documents)))
+        return documents;
+    return QDir::homePath();
 }
 
 bool DocManager::saveDocumentTo(AppDocument& document, const QString& path)

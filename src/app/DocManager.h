@@ -66,6 +66,10 @@ public:
     // Saves to the document's file, or asks for one when it has none.
     bool saveDocument(AppDocument& document);
     bool saveDocumentAs(AppDocument& document);
+    // The folder the save dialog proposes for a document without a file:
+    // the user's documents folder, made when it is missing, else the home
+    // folder.
+    static QString proposalFolder();
     // Saves under path without asking (after the dialog, and for tests).
     bool saveDocumentTo(AppDocument& document, const QString& path);
 

@@ -7,6 +7,7 @@
 #include "app/AppPrompt.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/Dv1AppDocument.h"
+#include "app/ViewToolBar.h"
 #include "dv1/CDV1_View.h"
 #include "print/DV1PrintController.h"
 
@@ -26,7 +27,6 @@ constexpr int FormCommandIds[] = {
 };
 constexpr int FileCommands[] = {DV1PrintController::Print, DV1PrintController::PrintPreview,
                                 DV1PrintController::ExportPdf};
-constexpr int ToolBarCommands[] = {V::Cut, V::Copy, V::Paste};
 
 } // namespace
 
@@ -49,12 +49,7 @@ Dv1ViewAdapter::Dv1ViewAdapter(CKestrovaneImportApp& app, Dv1AppDocument& docume
     QObject::connect(m_view, &CDV1_View::helpContextChanged, m_view,
                      [this](int context) { m_app.setHelpContext(context); });
 
-    const std::pair<int, AppIcons::Kind> icons[] = {
-        {V::Cut, AppIcons::Cut}, {V::Copy, AppIcons::Copy}, {V::Paste, AppIcons::Paste}};
-    for (const auto& [id, kind] : icons) {
-        if (QAction* a = m_view->action(id); a && a->icon().isNull())
-            a->setIcon(AppIcons::icon(kind));
-    }
+    ViewToolBar::setIcons([this](int id) { return m_view->action(id); });
 }
 
 Dv1ViewAdapter::~Dv1ViewAdapter() = default;
@@ -93,7 +88,7 @@ QList<QAction*> Dv1ViewAdapter::menuCommands(Menu menu) const
     case Menu::Form:
         return pickCommands(FormCommandIds, lookup);
     case Menu::ToolBar:
-        return pickCommands(ToolBarCommands, lookup);
+        return pickCommands(ViewToolBar::commands(), lookup);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "check/EhCheck.h"
 #include "app/CKestrovaneImportApp.h"
 #include "app/EhAppDocument.h"
+#include "app/ViewToolBar.h"
 #include "duty/CDlgDefaultTexte_EH.h"
 #include "print/EhPrintController.h"
 #include "view/CEinheitspapierView.h"
@@ -26,11 +27,10 @@ constexpr int EditCommands[] = {
 constexpr int ViewCommands[] = {V::ZoomLarger, V::ZoomSmaller};
 constexpr int FormMenuCommands[] = {
     V::FirstPage, V::PreviousPage, V::NextPage, V::LastPage, 0, V::AddPage, V::RemoveLastPage, 0,
-    V::MoveGoodsPosition, V::Renumber, 0, V::FormSet0, V::FormSet1, V::FormSet2, V::FormSet3, 0,
+    V::MoveGoodsPosition, V::DeleteGoodsPosition, V::Renumber, 0, V::FormSet0, V::FormSet1, V::FormSet2, V::FormSet3, 0,
     V::FormDefaults, P::Margins,
 };
 constexpr int FileCommands[] = {P::Print, P::PrintPreview, P::ExportPdf};
-constexpr int ToolBarCommands[] = {V::Cut, V::Copy, V::Paste};
 
 } // namespace
 
@@ -62,12 +62,7 @@ EhViewAdapter::EhViewAdapter(CKestrovaneImportApp& app, EhAppDocument& document,
     QObject::connect(m_view, &CEinheitspapierView::viewActivated, m_view,
                      [this](int formSet) { m_app.setRequestedForm(formSet); });
 
-    const std::pair<int, AppIcons::Kind> icons[] = {
-        {V::Cut, AppIcons::Cut}, {V::Copy, AppIcons::Copy}, {V::Paste, AppIcons::Paste}};
-    for (const auto& [id, kind] : icons) {
-        if (QAction* a = m_view->action(V::Command(id)); a && a->icon().isNull())
-            a->setIcon(AppIcons::icon(kind));
-    }
+    ViewToolBar::setIcons([this](int id) { return m_view->action(V::Command(id)); });
 }
 
 EhViewAdapter::~EhViewAdapter() = default;
@@ -122,7 +117,7 @@ QList<QAction*> EhViewAdapter::menuCommands(Menu menu) const
     case Menu::Form:
         return pick(FormMenuCommands);
     case Menu::ToolBar:
-        return pick(ToolBarCommands);
+        return pick(ViewToolBar::commands());
     }
     return {};
 }

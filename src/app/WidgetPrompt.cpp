@@ -1,10 +1,11 @@
 #include "app/WidgetPrompt.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "app/CDlgNew.h"
+#include "app/DocManager.h"
 #include "app/FileDialogFilters.h"
 #include "settings/StringTable.h"
 
@@ -33,10 +34,15 @@ std::unique_ptr<QFileDialog> WidgetPrompt::makeFileDialog(QWidget* parent, QFile
     dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setNameFilters(filters.nameFilters());
     dialog->selectNameFilter(filters.selectedNameFilter());
-    if (!proposal.isEmpty())
-        dialog->selectFile(proposal);
-    else
-        dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // Folder and name apart: a name with a folder that is not there would
+    // otherwise be taken relative to the dialog's present folder.
+    if (!proposal.isEmpty()) {
+        const QFileInfo info(proposal);
+        dialog->setDirectory(info.absolutePath());
+        dialog->selectFile(info.fileName());
+    } else {
+        dialog->setDirectory(DocManager::proposalFolder());
+    }
     return dialog;
 }
 

@@ -61,7 +61,7 @@ bool readHead(const QString& path, QByteArray* head, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = EhFormat::openErrorText(path);
+        *error = EhFormat::openErrorText(path, file.errorString());
         return false;
     }
     *head = file.read(EhFormat::MagicSize);

@@ -224,6 +224,11 @@ bool CDV1_View::goToFormField(int field, int page)
     return true;
 }
 
+void CDV1_View::revealFocusedField()
+{
+    m_editor->EnsureFieldVisible();
+}
+
 void CDV1_View::giveFocusToEditor()
 {
     m_editor->setFocus(Qt::OtherFocusReason);

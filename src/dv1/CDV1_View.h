@@ -116,6 +116,7 @@ protected:
     void onZoomChanged() override;
     void onScrolled() override;
     void giveFocusToEditor() override;
+    void revealFocusedField() override;
     void formClicked(const QPoint& pos) override;
     void formHovered(const QPoint& pos) override;
 

@@ -58,7 +58,8 @@ void CDV1_View::createActions()
     m_commands->addSeparator();
     m_commands->addFormatCommands();
     m_commands->addSeparator();
-    addCommand(Calculate, QStringLiteral("&Berechnung der Seite 2,3,4..."), {key(Qt::Key_F3)});
+    addCommand(Calculate, QStringLiteral("&Berechnung der Seite 2,3,4..."), {key(Qt::Key_F3)})
+        ->setStatusTip(QStringLiteral("Berechnet die Summen der Seiten 2, 3 und 4"));
     // A key without a menu entry: which price fields the calculation takes.
     addCommand(FlipPriceFields, QString(), {key(CTRL | SHIFT | ALT | Qt::Key_F11)});
     m_commands->addSeparator();
@@ -69,8 +70,8 @@ void CDV1_View::createActions()
     m_commands->addSeparator();
     addCommand(AddPage, QStringLiteral("Seite hin&zufügen"), {key(Qt::Key_F10)});
     m_commands->addSeparator();
-    addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"));
-    addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
+    addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"), {key(CTRL | Qt::Key_Plus)});
+    addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"), {key(CTRL | Qt::Key_Minus)});
 
     // The field editor's context menu ("Bearbeiten").
     m_contextList = m_commands->menu({Undo, Redo, Cut, Copy, Paste, SelectAll, InsertMode, 0, FontLarger, FontSmaller, Bold,

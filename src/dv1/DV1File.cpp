@@ -160,12 +160,12 @@ bool load(const QString& path, CDV1_Doc& doc, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = EhFormat::openErrorText(path);
+            *error = EhFormat::openErrorText(path, file.errorString());
         return false;
     }
     if (read(&file, doc) != ReadResult::Ok) {
         if (error)
-            *error = EhFormat::formatErrorText();
+            *error = EhFormat::openErrorText(path, EhFormat::formatErrorText());
         return false;
     }
     return true;
@@ -178,12 +178,19 @@ bool save(const QString& path, CDV1_Doc& doc, const QString& computerName, const
     QSaveFile file(path);
     // The flush is checked before commit() so that a full disk cannot pass
     // for a complete file.
-    const bool written = file.open(QIODevice::WriteOnly) && write(&file, doc, computerName, userName) && file.flush();
-    if (!written)
+    bool written = file.open(QIODevice::WriteOnly) && write(&file, doc, computerName, userName) && file.flush();
+    QString reason;
+    if (!written) {
+        // Taken before cancelWriting() puts its own reason in its place.
+        reason = file.errorString();
         file.cancelWriting();
-    if (!written || !file.commit()) {
+    } else if (!file.commit()) {
+        reason = file.errorString();
+        written = false;
+    }
+    if (!written) {
         if (error)
-            *error = EhFormat::saveErrorText(path);
+            *error = EhFormat::saveErrorText(path, reason);
         return false;
     }
     doc.setModified(false);

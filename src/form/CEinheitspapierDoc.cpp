@@ -63,11 +63,14 @@ bool CEinheitspapierDoc::load(const QString& path, QString* error)
         deleteContents();
         m_loadStatus = 0;
         if (error)
-            *error = EhFormat::openErrorText(path);
+            *error = EhFormat::openErrorText(path, file.errorString());
         return false;
     }
-    if (!read(file, error))
+    if (!read(file, error)) {
+        if (error)
+            *error = EhFormat::openErrorText(path, *error);
         return false;
+    }
     m_path = path;
     return true;
 }
@@ -77,7 +80,7 @@ bool CEinheitspapierDoc::save(const QString& path, QString* error)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = EhFormat::saveErrorText(path);
+            *error = EhFormat::saveErrorText(path, file.errorString());
         return false;
     }
     // commit() alone would rename a file whose last buffered bytes could not
@@ -85,7 +88,7 @@ bool CEinheitspapierDoc::save(const QString& path, QString* error)
     // file of a failed save is removed with the QSaveFile.
     if (!write(file) || !file.flush() || !file.commit()) {
         if (error)
-            *error = EhFormat::saveErrorText(path);
+            *error = EhFormat::saveErrorText(path, file.errorString());
         return false;
     }
     m_path = path;

@@ -1,5 +1,6 @@
 #include "form/EhFormat.h"
 
+#include <QDir>
 #include <QIODevice>
 
 #include <algorithm>
@@ -184,14 +185,24 @@ QString formatErrorText()
     return QStringLiteral("Unerwartetes Dateiformat.");
 }
 
-QString openErrorText(const QString& path)
+namespace {
+
+QString withReason(const QString& text, const QString& reason)
 {
-    return QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(path);
+    const QString why = reason.trimmed();
+    return why.isEmpty() ? text : text + QLatin1Char('\n') + why;
 }
 
-QString saveErrorText(const QString& path)
+} // namespace
+
+QString openErrorText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Die Datei \"%1\" kann nicht gespeichert werden.").arg(path);
+    return withReason(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(QDir::toNativeSeparators(path)), reason);
+}
+
+QString saveErrorText(const QString& path, const QString& reason)
+{
+    return withReason(QStringLiteral("Die Datei \"%1\" kann nicht gespeichert werden.").arg(QDir::toNativeSeparators(path)), reason);
 }
 
 } // namespace EhFormat

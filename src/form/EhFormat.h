@@ -40,9 +40,11 @@ struct ReadContext {
 bool read(QIODevice& device, CEinheitspapierDoc& doc, const ReadContext& context, QString* error = nullptr);
 bool write(QIODevice& device, const CEinheitspapierDoc& doc);
 
-// Messages of the failures above.
+// Messages of the failures above. A file that cannot be opened or saved is
+// named, and the reason follows on a line of its own (the system's words for
+// a file it refused, formatErrorText() for one this program cannot read).
 QString formatErrorText();
-QString openErrorText(const QString& path);
-QString saveErrorText(const QString& path);
+QString openErrorText(const QString& path, const QString& reason = QString());
+QString saveErrorText(const QString& path, const QString& reason = QString());
 
 } // namespace EhFormat

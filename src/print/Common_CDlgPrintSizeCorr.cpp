@@ -18,9 +18,9 @@ Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(QWidget* parent)
     setWindowTitle(t.caption);
     PrintSizeCorrection values;
     values.load();
-    m_vertical = new QLineEdit(PrintSizeCorrection::percentText(values.vertical()), this);
+    m_vertical = new QLineEdit(PrintSizeCorrection::percentText(values.vertical(), m_language), this);
     m_vertical->setObjectName(QStringLiteral("vertical"));
-    m_horizontal = new QLineEdit(PrintSizeCorrection::percentText(values.horizontal()), this);
+    m_horizontal = new QLineEdit(PrintSizeCorrection::percentText(values.horizontal(), m_language), this);
     m_horizontal->setObjectName(QStringLiteral("horizontal"));
 
     auto* form = new QFormLayout;

@@ -10,6 +10,7 @@
 #include "print/Common_DlgMargin02.h"
 #include "print/PaperFormatCheck.h"
 #include "print/PrintEnvironment.h"
+#include "print/PrintFailure.h"
 #include "print/PrintPreviewDialog.h"
 #include "settings/HelpContext.h"
 #include "settings/HelpTopics.h"
@@ -24,14 +25,21 @@ FormPrintController::FormPrintController(CQxScrollViewBase& view, const AddComma
     , m_form(std::move(form))
 {
     const auto command = [&](Command id, const QString& text, void (FormPrintController::*run)(),
-                             const QList<QKeySequence>& keys) {
-        m_actions.append(add(int(id), text, keys, [this, run] { (this->*run)(); }));
+                             const QList<QKeySequence>& keys, const QString& statusTip) {
+        QAction* a = add(int(id), text, keys, [this, run] { (this->*run)(); });
+        a->setStatusTip(statusTip);
+        m_actions.append(a);
     };
-    command(Print, QStringLiteral("&Drucken..."), &FormPrintController::OnFilePrint, {QKeySequence(Qt::CTRL | Qt::Key_P)});
-    command(PrintPreview, QStringLiteral("Seiten&ansicht"), &FormPrintController::OnFilePrintPreview, {});
-    command(ExportPdf, QStringLiteral("Als PDF exportieren..."), &FormPrintController::OnExportPdf, {});
-    command(PrintSetup, QStringLiteral("Dru&ckeinrichtung..."), &FormPrintController::OnFilePrintSetup, {});
-    command(Margins, QStringLiteral("&Ränder..."), &FormPrintController::OnMargins, m_form.marginKeys);
+    command(Print, QStringLiteral("&Drucken..."), &FormPrintController::OnFilePrint, {QKeySequence(Qt::CTRL | Qt::Key_P)},
+            QStringLiteral("Bedruckt eine Seite des Formulars"));
+    command(PrintPreview, QStringLiteral("Seiten&ansicht"), &FormPrintController::OnFilePrintPreview, {},
+            QStringLiteral("Zeigt die Seiten so, wie sie gedruckt werden"));
+    command(ExportPdf, QStringLiteral("Als &PDF exportieren..."), &FormPrintController::OnExportPdf, {},
+            QStringLiteral("Speichert das ausgefüllte Formular als PDF-Datei"));
+    command(PrintSetup, QStringLiteral("Dru&ckeinrichtung..."), &FormPrintController::OnFilePrintSetup, {},
+            QStringLiteral("Wählt den Drucker und seine Einstellungen"));
+    command(Margins, QStringLiteral("&Ränder..."), &FormPrintController::OnMargins, m_form.marginKeys,
+            QStringLiteral("Verschiebt den Ausdruck auf den Vordrucken"));
 }
 
 QAction* FormPrintController::action(Command id) const
@@ -120,7 +128,7 @@ bool FormPrintController::printOnce()
     const QString path = documentPath();
     printer.setDocName(path.isEmpty() ? QFileInfo(m_form.pdfName).completeBaseName() : QFileInfo(path).fileName());
     if (!printCopies(printer, dialog.chosenPage(), dialog.copies()))
-        m_env.message(&m_view, QStringLiteral("Der Druck konnte nicht ausgeführt werden."));
+        m_env.message(&m_view, PrintFailure::message(printer));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "print/PrintEnvironment.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSize>
@@ -29,18 +30,27 @@ PrintEnvironment PrintEnvironment::defaults()
     env.selectPrinter = [printer, message = env.message](QWidget* parent, const QString& name) {
         return selectByName(*printer, name, [&](const QString& text) { message(parent, text); });
     };
-    env.printSetup = [](QWidget* parent, QPrinter& p) {
-        QPrintDialog dialog(&p, parent);
-        dialog.setWindowTitle(QStringLiteral("Druckerauswahl"));
-        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-        dialog.exec();
-    };
+    env.printSetup = [](QWidget* parent, QPrinter& p) { printSetupDialog(p, parent)->exec(); };
     env.pdfFileName = [](QWidget* parent, const QString& proposal) {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF exportieren"), proposal,
                                             QStringLiteral("PDF-Dateien (*.pdf)"));
     };
     env.runDialog = [](QDialog& dialog) { return dialog.exec(); };
     return env;
+}
+
+std::unique_ptr<QDialog> PrintEnvironment::printSetupDialog(QPrinter& printer, QWidget* parent)
+{
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Druckerauswahl"));
+    dialog->setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    // Here the printer is only chosen, nothing is printed yet: the platform's
+    // "Drucken" would promise what OK does not do.
+    for (QDialogButtonBox* buttons : dialog->findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
+    return dialog;
 }
 
 bool PrintEnvironment::selectByName(QPrinter& printer, const QString& name,

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class HelpContext;
 class QDialog;
@@ -33,6 +34,10 @@ struct PrintEnvironment {
     // Asked before a document is printed, with the view that prints it:
     // false stops the print (the program checks the form here). None: go on.
     std::function<bool(QWidget* view)> beforePrint;
+
+    // The platform's printer selection as "Druckerauswahl", whose OK button
+    // says "OK": it chooses the printer and prints nothing.
+    static std::unique_ptr<QDialog> printSetupDialog(QPrinter& printer, QWidget* parent);
 
     // A printer of its own, plain message boxes and the platform's dialogs.
     static PrintEnvironment defaults();

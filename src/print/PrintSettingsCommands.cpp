@@ -17,6 +17,7 @@ Actions install(QWidget& window, QMenu& menu, const PrintEnvironment& env, QActi
     Actions a;
     a.printerFontSize = new QAction(QStringLiteral("&Druckerschriftgrößen korrigieren..."), &window);
     a.printerFontSize->setObjectName(QStringLiteral("printerFontSize"));
+    a.printerFontSize->setStatusTip(QStringLiteral("Passt die Schriftgröße des Ausdrucks an den Drucker an"));
     QObject::connect(a.printerFontSize, &QAction::triggered, &window, [w = &window, &env] { runPrinterFontSize(w, env); });
     menu.insertAction(before, a.printerFontSize);
 

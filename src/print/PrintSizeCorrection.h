@@ -7,7 +7,7 @@
 // The print area correction ("Druckbereich-Korrektur"): how much the printer
 // stretches the print vertically and horizontally, in 0.1 % ("PrnFactorV",
 // "PrnFactorH"; 1000 = 100.0 %). The dialog shows percent and takes 97.0 to
-// 103.0, entered with a decimal point.
+// 103.0, entered with a decimal comma or point.
 class PrintSizeCorrection
 {
 public:
@@ -26,10 +26,12 @@ public:
     };
     static Texts texts(int language);
 
-    // A stored value as the field shows it: 1000 -> "100.0".
-    static QString percentText(int tenthsOfPercent);
+    // A stored value as the field shows it: 1000 -> "100,0" (in English
+    // "100.0").
+    static QString percentText(int tenthsOfPercent, int language = 0);
     // The field's text in 0.1 %, truncated (99.95 -> 999); nothing for a
-    // text that is no number with a decimal point or lies outside the range.
+    // text that is no number with a decimal comma or point, or lies outside
+    // the range.
     static std::optional<int> parse(const QString& text);
     // The message for a refused entry.
     static QString rangeMessage(int language);

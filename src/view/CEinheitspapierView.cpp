@@ -222,6 +222,11 @@ void CEinheitspapierView::runStampInput(int field, int direction)
     m_inStampInput = false;
 }
 
+void CEinheitspapierView::revealFocusedField()
+{
+    m_editor->EnsureFieldVisible();
+}
+
 void CEinheitspapierView::giveFocusToEditor()
 {
     m_editor->setFocus(Qt::OtherFocusReason);

@@ -26,10 +26,11 @@
 namespace {
 
 const char* const FormSetLabels[4] = {
-    "0737 / 0738 (Bestimmung - Eingang / Einfuhr)",
-    "0747 / 0748 (Bestimmung - Eingang / Einfuhr)",
-    "0777 / 0778 (Vereinfachte Zollanmeldung)",
-    "0779 / 0780 (Bestimmung - Eingang / Einfuhr)",
+    // Each entry's access key is the digit that tells it from the others.
+    "07&37 / 0738 (Bestimmung - Eingang / Einfuhr)",
+    "07&47 / 0748 (Bestimmung - Eingang / Einfuhr)",
+    "07&77 / 0778 (Vereinfachte Zollanmeldung)",
+    "077&9 / 0780 (Bestimmung - Eingang / Einfuhr)",
 };
 
 QKeySequence key(QKeyCombination combination)
@@ -82,9 +83,9 @@ void CEinheitspapierView::createActions()
     addCommand(LastPage, QStringLiteral("&Letzte Seite"), {key(CTRL | Qt::Key_End)});
     m_commands->addSeparator();
     addCommand(AddPage, QStringLiteral("Seite hin&zufügen"), {key(Qt::Key_F10)});
-    addCommand(RemoveLastPage, QStringLiteral("Letzte Formularseite entfernen"));
-    addCommand(MoveGoodsPosition, QStringLiteral("Warenposition verschieben..."));
-    addCommand(DeleteGoodsPosition, QStringLiteral("Warenposition löschen..."));
+    addCommand(RemoveLastPage, QStringLiteral("Letzte Formularseite en&tfernen"));
+    addCommand(MoveGoodsPosition, QStringLiteral("&Warenposition verschieben..."));
+    addCommand(DeleteGoodsPosition, QStringLiteral("Warenposition lö&schen..."), {key(CTRL | SHIFT | Qt::Key_Delete)});
     addCommand(Renumber, QStringLiteral("&Felder 3, 5 und 32 aktualisieren"));
     // Form sets
     m_commands->addSeparator();
@@ -93,13 +94,13 @@ void CEinheitspapierView::createActions()
         addCommand(formSets[i], QString::fromUtf8(FormSetLabels[i]))->setCheckable(true);
     // Zoom
     m_commands->addSeparator();
-    addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"));
-    addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"));
+    addCommand(ZoomLarger, QStringLiteral("Anzeige &größer"), {key(CTRL | Qt::Key_Plus)});
+    addCommand(ZoomSmaller, QStringLiteral("Anzeige &kleiner"), {key(CTRL | Qt::Key_Minus)});
 
     // The field editor's context menu.
     m_contextList = m_commands->menu({InsertChoice, 0, Undo, Redo, Cut, Copy, Paste, SelectAll, InsertMode, 0, NextField,
                                       PreviousField, FontLarger, FontSmaller, Bold, 0, AlignLeft, AlignCenter,
-                                      AlignRight});
+                                      AlignRight, 0, DeleteGoodsPosition});
 }
 
 void CEinheitspapierView::updateCommandState()

@@ -115,6 +115,7 @@ public:
     void setCommandActions(const QList<QAction*>& actions) { m_commands = actions; }
     // The context menu's entries in order; a separator action separates.
     void setContextActions(const QList<QAction*>& actions) { m_contextActions = actions; }
+    const QList<QAction*>& contextActions() const { return m_contextActions; }
 
 signals:
     // The user changed the text.
@@ -133,6 +134,8 @@ protected:
     CQxScrollViewBase* view() const { return m_view; }
 
 private:
+    static bool isPageKey(int key);
+    static bool isModifierKey(int key);
     QAction* commandFor(const QKeyEvent* event) const;
     void typeKey(QKeyEvent* event);
     void applyFieldLooks(std::uint16_t attr);

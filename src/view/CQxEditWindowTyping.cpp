@@ -99,6 +99,10 @@ bool CQxEditWindow::event(QEvent* event)
 
 void CQxEditWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Page Up and Page Down may have scrolled the field out of sight; what
+    // is typed next must be seen where it goes.
+    if (!isPageKey(event->key()) && !isModifierKey(event->key()))
+        EnsureFieldVisible();
     if (QAction* action = commandFor(event)) {
         // Arrives here only when no shortcut fired (e.g. the window is not
         // active); a disabled action ignores the trigger.
@@ -122,6 +126,27 @@ void CQxEditWindow::keyPressEvent(QKeyEvent* event)
         break;
     }
     typeKey(event);
+}
+
+bool CQxEditWindow::isPageKey(int key)
+{
+    return key == Qt::Key_PageDown || key == Qt::Key_PageUp;
+}
+
+bool CQxEditWindow::isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The edit control's part of a key: typing and line breaks within the

@@ -24,6 +24,10 @@ CQxScrollViewBase::CQxScrollViewBase(QWidget* parent)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The user scrolled (thumb, arrows, trough, wheel): the view stays
+    // where the user put it.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { m_revealOnResize = false; });
 }
 
 void CQxScrollViewBase::loadZoom()
@@ -83,6 +87,7 @@ void CQxScrollViewBase::applyZoom(int zoom, bool store)
     }
     m_zoom = zoom;
     m_layoutValid = false;
+    m_revealOnResize = true;
     updateScrollSizes();
     onZoomChanged();
     if (store)
@@ -116,12 +121,33 @@ void CQxScrollViewBase::scrollByUnits(int dx, int dy)
 
 void CQxScrollViewBase::scrollPage(bool down)
 {
+    m_revealOnResize = false;
     scrollByUnits(0, down ? PageScrollUnits : -PageScrollUnits);
 }
 
 void CQxScrollViewBase::wheelScroll(QWheelEvent* event)
 {
-    QAbstractScrollArea::wheelEvent(event);
+    wheelEvent(event);
+}
+
+void CQxScrollViewBase::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // Ctrl and the wheel zoom, one step per notch (a notch is 120 eighths
+    // of a degree; touch pads send less at a time, summed up here).
+    m_wheelZoom += event->angleDelta().y();
+    while (m_wheelZoom >= 120) {
+        m_wheelZoom -= 120;
+        zoomLarger();
+    }
+    while (m_wheelZoom <= -120) {
+        m_wheelZoom += 120;
+        zoomSmaller();
+    }
+    event->accept();
 }
 
 void CQxScrollViewBase::updateScrollSizes()
@@ -158,6 +184,10 @@ void CQxScrollViewBase::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollSizes();
+    if (m_revealOnResize) {
+        scrollToPosition(QPoint(0, 0));
+        revealFocusedField();
+    }
 }
 
 void CQxScrollViewBase::scrollContentsBy(int, int)

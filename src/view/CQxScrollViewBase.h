@@ -48,7 +48,7 @@ public:
     void scrollByUnits(int dx, int dy);
     // Page Down / Page Up: 70 mm from the present position.
     void scrollPage(bool down);
-    // The field editor's wheel scrolls the form.
+    // The field editor's wheel scrolls the form; with Ctrl it zooms.
     void wheelScroll(QWheelEvent* event);
 
     bool isLayoutValid() const { return m_layoutValid; }
@@ -68,6 +68,8 @@ protected:
     virtual void onScrolled() {}
     // Keys other than Page Up / Page Down go back to the field editor.
     virtual void giveFocusToEditor() {}
+    // Scrolls the field that has the focus into sight.
+    virtual void revealFocusedField() {}
     // The left button pressed on the picture, and the mouse moving over it,
     // at a point of the viewport in pixels.
     virtual void formClicked(const QPoint& pos) {}
@@ -89,6 +91,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void applyZoom(int zoom, bool store);
@@ -96,4 +99,9 @@ private:
     int m_zoom = 10;
     QString m_section;
     bool m_layoutValid = false;
+    int m_wheelZoom = 0;   // wheel turns towards the next zoom step
+    // Until the user scrolls, a new size shows the focused field anew from
+    // the sheet's top-left corner: a view laid out before its window had its
+    // final size would otherwise stay scrolled for the small one.
+    bool m_revealOnResize = true;
 };

@@ -23,7 +23,13 @@ QPoint scrollFor(const QRect& field, const QSize& view, QPoint scroll, const QPo
             break;
         scroll.setY(y);
     }
-    while (right - scroll.x() > view.width() - 20) {
+    // A field wider than the view cannot be shown whole. Its start is where
+    // typing begins: it is enough that the start and half a view of the
+    // field are in sight. Going right for its end would cut off the sheet's
+    // left part, only to scroll back for the start at once.
+    const int room = view.width() - 20;
+    const int reach = field.width() <= room ? right : field.left() + room / 2;
+    while (reach - scroll.x() > room) {
         const int x = clampTo(scroll.x() + step, maxScroll.x());
         if (x == scroll.x())
             break;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "view/CQxEditWindow.h"
+#include "view/CommandStatusTips.h"
 #include "view/FormUndo.h"
 
 namespace {
@@ -33,6 +34,7 @@ QAction* FormCommands::add(int id, const QString& text, const QList<QKeySequence
     a->setObjectName(QStringLiteral("cmd%1").arg(id));
     a->setShortcuts(keys);
     a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    a->setStatusTip(CommandStatusTips::text(id));
     connect(a, &QAction::triggered, this, [handler = std::move(handler)] {
         if (handler)
             handler();
@@ -58,8 +60,8 @@ void FormCommands::addSeparator()
 
 QString FormCommands::insertModeText(bool insertOn)
 {
-    return insertOn ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
-                    : QStringLiteral("Einfügemodus einschalten\tEinfg");
+    return insertOn ? QStringLiteral("Einfügem&odus ausschalten\tEinfg")
+                    : QStringLiteral("Einfügem&odus einschalten\tEinfg");
 }
 
 std::function<void()> FormCommands::editorCommand(std::function<void()> run, bool modifies, const QString& text)
@@ -122,11 +124,11 @@ void FormCommands::addFormatCommands()
     // An alignment of no known kind marks none of the three.
     auto* alignGroup = new QActionGroup(this);
     alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (QAction* a : {add(AlignLeft, QStringLiteral("Text linksbündig"), {key(CTRL | Qt::Key_L)},
+    for (QAction* a : {add(AlignLeft, QStringLiteral("&Text linksbündig"), {key(CTRL | Qt::Key_L)},
                            format(&CQxEditWindow::AlignLeft)),
-                       add(AlignCenter, QStringLiteral("Text zentriert"), {key(CTRL | Qt::Key_Z)},
+                       add(AlignCenter, QStringLiteral("Text &zentriert"), {key(CTRL | Qt::Key_Z)},
                            format(&CQxEditWindow::AlignCenter)),
-                       add(AlignRight, QStringLiteral("Text rechtsbündig"), {key(CTRL | Qt::Key_R)},
+                       add(AlignRight, QStringLiteral("Text rec&htsbündig"), {key(CTRL | Qt::Key_R)},
                            format(&CQxEditWindow::AlignRight))}) {
         a->setCheckable(true);
         alignGroup->addAction(a);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 
 #include <ostream>
 
@@ -16,6 +17,14 @@
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
+}
+
+// A window's title as its title bar shows it: "[*]" is "*" while the window
+// is modified and nothing otherwise.
+inline QString shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 // Answers the program's questions from a script and records what was

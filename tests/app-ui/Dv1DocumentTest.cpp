@@ -46,7 +46,7 @@ TEST_F(Dv1Document, NewFilledCalculatedSavedReopenedAndPrintedByKeyboard)
     EXPECT_TRUE(prompt.lastOfferDv1);
     CChildFrame* child = frame().activeChildFrame();
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(child->windowTitle(), QStringLiteral("DV1form1"));
+    EXPECT_EQ(shownTitle(child), QStringLiteral("DV1form1"));
     EXPECT_EQ(app->requestedForm(), Dv1AppDocument::RequestedForm);
     EXPECT_EQ(frame().statusText(1), QStringLiteral("D.V.1 - Seite 1 von 2"));
     EXPECT_EQ(app->helpContext(), 300);
@@ -84,7 +84,7 @@ TEST_F(Dv1Document, NewFilledCalculatedSavedReopenedAndPrintedByKeyboard)
     EXPECT_TRUE(testsupport::readFile(path).startsWith("QZN-DV1Form@3.00"));
     EXPECT_EQ(prompt.savePreselections, QStringList{QStringLiteral("DV1 Dokument. (*.fdv)")});
     EXPECT_TRUE(prompt.saveProposals.constFirst().endsWith(QStringLiteral("/DV1form1.fdv")));
-    EXPECT_EQ(child->windowTitle(), QStringLiteral("Zollwert.fdv"));
+    EXPECT_EQ(shownTitle(child), QStringLiteral("Zollwert.fdv"));
     EXPECT_FALSE(child->document().isModified());
 
     // Closed, and opened again from the recent files and the window menu.

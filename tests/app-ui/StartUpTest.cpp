@@ -76,7 +76,7 @@ TEST_F(StartUp, AFileOnTheCommandLineOpensWithoutTheChooser)
     start({path});
     EXPECT_EQ(prompt.chooserCalls, 0);
     ASSERT_EQ(app->docManager().documents().size(), 1);
-    EXPECT_EQ(frame().activeChildFrame()->windowTitle(), QStringLiteral("Start.aef"));
+    EXPECT_EQ(shownTitle(frame().activeChildFrame()), QStringLiteral("Start.aef"));
     EXPECT_EQ(app->docManager().recentFiles().files().size(), 1);
 }
 
@@ -88,7 +88,8 @@ TEST_F(StartUp, ADamagedFileOnTheCommandLineIsReportedAndTheWindowStillOpens)
 
     start({damaged, missing});
     ASSERT_EQ(prompt.messages.size(), 2);
-    EXPECT_EQ(prompt.messages.at(0), QStringLiteral("Unerwartetes Dateiformat."));
+    EXPECT_EQ(prompt.messages.at(0), QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.\nUnerwartetes Dateiformat.")
+                                         .arg(QDir::toNativeSeparators(damaged)));
     EXPECT_TRUE(prompt.messages.at(1).contains(QStringLiteral("Fehlt.aef")));
     EXPECT_EQ(prompt.chooserCalls, 0);
     EXPECT_TRUE(frame().isVisible());

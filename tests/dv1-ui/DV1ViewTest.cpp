@@ -265,7 +265,7 @@ TEST_F(Dv1View, StatusHelpTopicsAndTheInsertKey)
 
     key(Qt::Key_Insert);
     EXPECT_EQ(modes.constLast(), QStringLiteral("Überschreiben"));
-    EXPECT_EQ(command(CDV1_View::InsertMode)->text(), QStringLiteral("Einfügemodus einschalten\tEinfg"));
+    EXPECT_EQ(command(CDV1_View::InsertMode)->text(), QStringLiteral("Einfügem&odus einschalten\tEinfg"));
     key(Qt::Key_Insert);
     EXPECT_EQ(modes.constLast(), QStringLiteral("Einfügen"));
 }

@@ -110,7 +110,8 @@ TEST_F(PrintDialogs, PrintAreaCorrectionBoundsAndStorage)
     EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("96.9")), std::nullopt);
     EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("103.1")), std::nullopt);
     EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("99.95")), 999);
-    EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("100,5")), std::nullopt);
+    EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("100,5")), 1005);
+    EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("1.000,5")), std::nullopt);
     EXPECT_EQ(PrintSizeCorrection::parse(QStringLiteral("abc")), std::nullopt);
     // Every tenth in the range comes back as itself.
     for (int tenths = 970; tenths <= 1030; ++tenths)
@@ -119,8 +120,8 @@ TEST_F(PrintDialogs, PrintAreaCorrectionBoundsAndStorage)
     Profile::set(Settings::PrnFactorV, 1012);
     Common_CDlgPrintSizeCorr dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Druckbereich-Korrektur"));
-    EXPECT_EQ(dialog.verticalEdit()->text(), QStringLiteral("101.2"));
-    EXPECT_EQ(dialog.horizontalEdit()->text(), QStringLiteral("100.0"));
+    EXPECT_EQ(dialog.verticalEdit()->text(), QStringLiteral("101,2"));
+    EXPECT_EQ(dialog.horizontalEdit()->text(), QStringLiteral("100,0"));
     dialog.horizontalEdit()->setText(QStringLiteral("99.95"));
     dialog.reject();
     EXPECT_EQ(Profile::get(Settings::PrnFactorH), 1000);

@@ -64,7 +64,7 @@ TEST_F(FieldEditor, OverwriteModeReplacesOneCharacterButNeverALineBreak)
     EXPECT_EQ(view->insertModeText(), QStringLiteral("Überschreiben"));
     ASSERT_FALSE(status.isEmpty());
     EXPECT_EQ(status.last().at(1).toString(), QStringLiteral("Überschreiben"));
-    EXPECT_EQ(view->action(CEinheitspapierView::InsertMode)->text(), QStringLiteral("Einfügemodus einschalten\tEinfg"));
+    EXPECT_EQ(view->action(CEinheitspapierView::InsertMode)->text(), QStringLiteral("Einfügem&odus einschalten\tEinfg"));
 
     type(QStringLiteral("x"));
     EXPECT_EQ(text(Box2, 1), QStringLiteral("xbc"));

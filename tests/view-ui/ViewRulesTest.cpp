@@ -182,6 +182,11 @@ TEST(FieldVisibility, ScrollsTheFieldIntoSight)
     // Right: until 20 pixels are left over; left: until its left edge shows.
     EXPECT_EQ(scrollFor(QRect(500, 10, 100, 20), view, QPoint(0, 0), max, 50).x(), 250);
     EXPECT_EQ(scrollFor(QRect(100, 10, 100, 20), view, QPoint(300, 0), max, 50).x(), 100);
+    // Wider than the view: its start and half a view of it will do, and the
+    // sheet left of it stays in sight where it can.
+    EXPECT_EQ(scrollFor(QRect(150, 10, 800, 20), view, QPoint(0, 0), max, 50).x(), 0);
+    EXPECT_EQ(scrollFor(QRect(150, 10, 800, 20), view, QPoint(600, 0), max, 50).x(), 150);
+    EXPECT_EQ(scrollFor(QRect(600, 10, 800, 20), view, QPoint(0, 0), max, 50).x(), 450);
     // The scroll range ends the search.
     EXPECT_EQ(scrollFor(QRect(10, 5000, 100, 20), view, QPoint(0, 0), max, 50).y(), 2000);
 }

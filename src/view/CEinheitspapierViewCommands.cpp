@@ -252,7 +252,8 @@ void CEinheitspapierView::runFormSet(int formSet)
             QStringLiteral("Der Formularsatz %1 blendet Felder aus, die Text enthalten, oder streicht sie durch:\n\n"
                            "%2\n\nDie Texte bleiben im Dokument erhalten, sind aber in diesem Formularsatz nicht "
                            "zu sehen.\nMöchten Sie den Formularsatz trotzdem wechseln?")
-                .arg(QString::fromUtf8(FormSetLabels[formSet]), lines.join(QStringLiteral("\n")));
+                .arg(QString::fromUtf8(FormSetLabels[formSet]).remove(QLatin1Char('&')),   // no access key here
+                     lines.join(QStringLiteral("\n")));
         if (!m_prompt->askQuestion(question, EhUserPrompt::Preselect::No))
             return;
     }

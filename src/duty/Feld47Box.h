@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "form/EhField.h"
+
 class FieldStore;
 class Feld47Grid;
 
@@ -21,6 +23,11 @@ struct Feld47Box
     // one of the four box 47 fields of a continuation sheet. Nothing for any
     // other field.
     static std::optional<Feld47Box> openedBy(int field, int page);
+
+    static constexpr int Rows = EhField::Box47Rows;
+    // "Art", "Bemessungsgrundlage", "Satz", "Betrag", "ZA"; the summary box
+    // has "Art", "Betrag", "ZA".
+    int columns() const { return kind == Summary ? EhField::Cont::SummaryColumns : EhField::Box47Columns; }
 
     int cellField(int row, int column) const;
     int totalField() const;

@@ -5,6 +5,7 @@
 
 #include "duty/CDlgFeld44Einfuhr.h"
 #include "view/EhBox44Text.h"
+#include "view/EhBox47Text.h"
 #include "duty/CDlgFeld47.h"
 #include "duty/CDlgFeld47Summe.h"
 #include "duty/Feld47Box.h"
@@ -13,6 +14,7 @@
 #include "form/EhField.h"
 #include "settings/HelpContext.h"
 #include "settings/HelpTopics.h"
+#include "settings/Profile.h"
 #include "view/CQznEditWindow_EHP.h"
 #include "view/EhFocusNavigator.h"
 #include "view/EhBoxPickers.h"
@@ -38,6 +40,10 @@ void CEinheitspapierView::runBox47(const Feld47Box& box, int field)
     if (accepted) {
         FormUndo::Step step(*m_undo, QStringLiteral("Feld 47"));
         box.store(grid, m_doc->store());
+        // Each column in the size its texts fit in, on screen and on paper.
+        const EhBox47Text::CellFit fit(
+            Profile::get(Settings::PrinterFontFactor, QString::fromLatin1(Settings::SectionEH)));
+        EhBox47Text::fitSizes(m_doc->store(), box, fit);
         markModified();
         viewport()->update();
     }

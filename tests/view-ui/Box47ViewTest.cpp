@@ -4,10 +4,19 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPushButton>
 
+#include "PdfWords.h"
 #include "ViewTestSupport.h"
+#include "check/EhCheck.h"
 #include "form/EhField.h"
+#include "form/EhFieldGeometry.h"
+#include "form/EhFieldGeometryGrid.h"
+#include "print/EhPrintJob.h"
+#include "print/EhPrintLayer.h"
+#include "view/FormPainter.h"
 
 namespace {
 
@@ -152,4 +161,83 @@ TEST_F(Box47View, F2FillsStateCurrencyAndCountryBoxes)
 
     goTo(EhField::Box32, 1);
     EXPECT_FALSE(choice->isEnabled());
+}
+
+// A box 47 as a declarant fills it: five-digit duty types and amounts in
+// the millions. Every text stays whole inside its cell on paper, where the
+// form draws the cell, and the check before printing has nothing to say
+// about room.
+TEST_F(Box47View, DutyTypesAndLargeAmountsStayWholeOnPaper)
+{
+    namespace F = EhField;
+    using EhFieldFlags::PageKind;
+    goTo(F::Box46, 1);
+    onNextModal([](QWidget* dialog) {
+        typeInto(dialog, 0, 0, QStringLiteral("10100"));
+        typeInto(dialog, 0, 1, QStringLiteral("12345678,90"));
+        typeInto(dialog, 0, 2, QStringLiteral("12,5 %"));
+        typeInto(dialog, 0, 3, QStringLiteral("1234567,89"));
+        typeInto(dialog, 0, 4, QStringLiteral("b"));
+        typeInto(dialog, 1, 0, QStringLiteral("20000"));
+        typeInto(dialog, 1, 1, QStringLiteral("13580246,79"));
+        typeInto(dialog, 1, 2, QStringLiteral("19 %"));
+        typeInto(dialog, 1, 3, QStringLiteral("8765432,10"));
+        typeInto(dialog, 1, 4, QStringLiteral("c"));
+        clickButton(dialog, "ok");
+    });
+    key(Qt::Key_Tab);
+    ASSERT_EQ(text(F::Box47Grid, 1), QStringLiteral("10100"));
+    ASSERT_EQ(text(F::Box47Total, 1), QStringLiteral("9999999,99"));
+
+    for (const CheckFinding& f : EhCheck::run(*doc, definitions))
+        EXPECT_FALSE(f.message.startsWith(QStringLiteral("Der Text passt nicht"))) << f.displayText().toStdString();
+
+    testsupport::TempDir dir;
+    const QString path = dir.file(QStringLiteral("box47.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1200);
+        ASSERT_TRUE(EhPrintJob::printCopies(writer, EhPrintJob::pageOf(*doc, 1, definitions), 1));
+    }
+    const PdfText pdf = readPdfText(path);
+    const QPoint offset = EhPrintLayer(EhPrintSetup::fromStore(PageKind::First)).sheetPictureOffset();
+    // Where the form draws a cell, on paper, in mm; half a millimetre of slack.
+    const auto inCell = [&](const PdfWord& w, int field) {
+        const EhRect r = EhFieldGeometry::screenRect(PageKind::First, field).translated(offset.x(), offset.y());
+        return w.left >= r.left / 10.0 - 0.5 && w.right <= r.right / 10.0 + 0.5 && w.top >= r.top / 10.0 - 0.5
+            && w.bottom <= r.bottom / 10.0 + 0.5;
+    };
+    const struct {
+        QString text;
+        int field;
+    } expected[] = {
+        {QStringLiteral("10100"), F::box47Cell(F::Box47Grid, 0, F::ColKind)},
+        {QStringLiteral("20000"), F::box47Cell(F::Box47Grid, 1, F::ColKind)},
+        {QStringLiteral("12345678,90"), F::box47Cell(F::Box47Grid, 0, F::ColBase)},
+        {QStringLiteral("1234567,89"), F::box47Cell(F::Box47Grid, 0, F::ColAmount)},
+        {QStringLiteral("8765432,10"), F::box47Cell(F::Box47Grid, 1, F::ColAmount)},
+        {QStringLiteral("C"), F::box47Cell(F::Box47Grid, 1, F::ColZA)},
+        {QStringLiteral("9999999,99"), F::Box47Total},
+    };
+    for (const auto& e : expected) {
+        const PdfWord* w = pdf.find(e.text, 1);
+        ASSERT_TRUE(w) << e.text.toStdString();
+        EXPECT_TRUE(inCell(*w, e.field)) << e.text.toStdString() << " at " << w->left << ".." << w->right;
+    }
+    // The duty type inside the drawn "Art" column, between its lines.
+    const PdfWord* art = pdf.find(QStringLiteral("10100"), 1);
+    EXPECT_GT(art->left, (EhGrid::LeftDutyColumns.edges[0] + offset.x()) / 10.0);
+    EXPECT_LT(art->right, (EhGrid::LeftDutyColumns.edges[1] + offset.x()) / 10.0);
+    EXPECT_FALSE(pdf.find(QStringLiteral("101"), 1));
+
+    // Cancel leaves the sizes as they are, as it leaves the texts.
+    const std::uint16_t before = doc->store().attr(F::Box47Grid, 1);
+    onNextModal([](QWidget* dialog) {
+        typeInto(dialog, 0, 0, QStringLiteral("A00"));
+        clickButton(dialog, "cancel");
+    });
+    goTo(F::Box47, 1);
+    EXPECT_EQ(doc->store().attr(F::Box47Grid, 1), before);
 }

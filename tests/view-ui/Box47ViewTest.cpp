@@ -240,4 +240,10 @@ TEST_F(Box47View, DutyTypesAndLargeAmountsStayWholeOnPaper)
     });
     goTo(F::Box47, 1);
     EXPECT_EQ(doc->store().attr(F::Box47Grid, 1), before);
+    EXPECT_EQ(before & FieldStore::SizeMask, 0);
+
+    // One undo takes back the texts and their sizes together.
+    key(Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(text(F::Box47Grid, 1), QString());
+    EXPECT_EQ(doc->store().attr(F::Box47Grid, 1) & FieldStore::SizeMask, 3);
 }

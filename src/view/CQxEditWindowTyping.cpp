@@ -161,6 +161,16 @@ void CQxEditWindow::typeKey(QKeyEvent* event)
     const bool isBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool isTyping = !isBreak && !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t'));
 
+    // Alt with a letter is a menu's access key, never text: where no menu
+    // takes it (the window not active, a letter no menu uses), the letter
+    // must not land in the field. AltGr arrives without the Alt modifier, or
+    // as Ctrl+Alt, and still types "@", "€" and the braces.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (isTyping && (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+
     if (isBreak || isTyping) {
         // Once a character was refused, a narrower one typed after it must
         // not slip in: "CIF Hamburg" would become "CIF r". The field takes

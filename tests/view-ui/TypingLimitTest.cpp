@@ -146,3 +146,18 @@ TEST_F(TypingLimit, APasteKeepsWhatFitsAndSaysHowMuchWasLeftOut)
     EXPECT_LT(address.count(QStringLiteral("\r\n")), 19);
     EXPECT_EQ(notes.size(), 2);
 }
+
+TEST_F(TypingLimit, AltWithALetterIsAnAccessKeyNotText)
+{
+    // A menu's access key that no shortcut took (e.g. the window is not
+    // active) leaves the field as it was; AltGr (Ctrl+Alt) still types.
+    goTo(Box7, 1);
+    type(QStringLiteral("AB"));
+    key(Qt::Key_F, Qt::AltModifier);
+    key(Qt::Key_B, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text(Box7, 1), QStringLiteral("AB"));
+    QKeyEvent altGr(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("@"));
+    QApplication::sendEvent(editor(), &altGr);
+    type(QStringLiteral("c"));
+    EXPECT_EQ(text(Box7, 1), QStringLiteral("AB@c"));
+}

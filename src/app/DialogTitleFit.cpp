@@ -19,12 +19,14 @@ constexpr int TitleBarFurniture = 160;
 DialogTitleFit::DialogTitleFit(QObject* parent)
     : QObject(parent)
 {
-    qApp->installEventFilter(this);
+    // The program object is a QCoreApplication when it only prepares the
+    // data folder (-init) and shows no window.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 DialogTitleFit::~DialogTitleFit()
 {
-    qApp->removeEventFilter(this);
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 int DialogTitleFit::widthFor(const QString& title)

@@ -225,7 +225,13 @@ void CDlgStammDatenEingabe::connectControls()
         if (m_model.use() == Use::Maintenance && focusedOriginBox())
             onDefaults();
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+CDlgStammDatenEingabe::~CDlgStammDatenEingabe()
+{
+    // Destroying the child widgets moves the focus once more.
+    disconnect(m_focusWatch);
 }
 
 bool CDlgStammDatenEingabe::load()

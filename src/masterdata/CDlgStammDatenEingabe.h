@@ -33,6 +33,7 @@ public:
     // while the dialog lives (none in tests that do not ask).
     CDlgStammDatenEingabe(Use use, const QString& dataDirectory, HelpContext* help = nullptr,
                           QWidget* parent = nullptr);
+    ~CDlgStammDatenEingabe() override;
 
     bool load();
     Values chosenValues() const { return m_model.result(); }
@@ -83,4 +84,6 @@ private:
     HelpContext* m_help;
     std::optional<HelpContext::Scope> m_helpScope;
     int m_helpContext = StammDatenDialogModel::HelpLists;
+    // The program's focus changes reach the dialog only while it is whole.
+    QMetaObject::Connection m_focusWatch;
 };

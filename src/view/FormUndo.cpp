@@ -96,7 +96,13 @@ FormUndo::FormUndo(Target target, QObject* parent)
 {
 }
 
-FormUndo::~FormUndo() = default;
+FormUndo::~FormUndo()
+{
+    // The history goes with its view, as a child of it: by then the view is
+    // half destroyed, and the stack's last signals while it clears itself
+    // must not reach the view's slots.
+    m_stack.blockSignals(true);
+}
 
 void FormUndo::recordTyping(int page, int field, const QString& before, const QString& after, int visit)
 {

@@ -102,7 +102,9 @@ TEST_F(Dv1Print, EachSheetSideTakesItsOwnMargins)
     for (int page = 2; page <= 6; ++page)
         doc.fieldStore().setText(F::Item1, page, QStringLiteral("Seite%1").arg(page));
 
-    const PdfWord* seller = print(1).find(QStringLiteral("Verkaeufer"));
+    // The words live as long as the text they were read from.
+    const PdfText first = print(1);
+    const PdfWord* seller = first.find(QStringLiteral("Verkaeufer"));
     ASSERT_TRUE(seller);
     EXPECT_NEAR(seller->left, (130 + 30 + 10) / 10.0 + LeftInset, Tolerance);
     EXPECT_NEAR(seller->top, (90 - 10 - 20) / 10.0, Tolerance);
@@ -192,10 +194,12 @@ TEST_F(Dv1Print, TheTwoFieldsThatPrintElsewhereThanShown)
     doc.fieldStore().setText(F::Remarks, 2, QStringLiteral("Hamburg"));
     // The totals of the BIS front keep their right edge; the last line of a
     // back prints at 280 mm of the sheet.
-    const PdfWord* total = print(3).find(QStringLiteral("4.711,00"));
+    const PdfText front = print(3);
+    const PdfWord* total = front.find(QStringLiteral("4.711,00"));
     ASSERT_TRUE(total);
     EXPECT_NEAR(total->right, (1355 + 30) / 10.0 - RightInset, Tolerance);
-    const PdfWord* remarks = print(2).find(QStringLiteral("Hamburg"));
+    const PdfText back = print(2);
+    const PdfWord* remarks = back.find(QStringLiteral("Hamburg"));
     ASSERT_TRUE(remarks);
     EXPECT_NEAR(remarks->top, (2800 - 10) / 10.0, Tolerance);
     EXPECT_NEAR(remarks->left, (350 + 30) / 10.0 + LeftInset, Tolerance);

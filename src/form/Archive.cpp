@@ -5,28 +5,67 @@
 #include <QtEndian>
 
 #include <array>
+#include <bit>
+#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define KV_HAVE_SSE2 1
+#endif
 
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five undefined
 // positions keep their Latin-1 (C1) values, as the Windows converter does.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
+constexpr std::array<char16_t, 128> kCp1252High = [] {
+    std::array<char16_t, 128> high{
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    for (int b = 0xA0; b <= 0xFF; ++b)
+        high[size_t(b - 0x80)] = char16_t(b);
+    return high;
+}();
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes)
+char16_t* decodeSingleByte(QByteArrayView bytes, const char16_t* high, char16_t* out)
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    auto decodeOne = [&](qsizetype i) {
+        const unsigned b = in[i];
+        out[i] = b < 0x80 ? char16_t(b) : high[b - 0x80];
+    };
+    qsizetype i = 0;
+#ifdef KV_HAVE_SSE2
+    // Text is mostly ASCII: sixteen bytes go at once, and only those above
+    // 0x7F are looked up afterwards.
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
+        for (unsigned high = unsigned(_mm_movemask_epi8(chunk)); high != 0; high &= high - 1)
+            decodeOne(i + std::countr_zero(high));
+    }
+#endif
+    for (; i < n; ++i)
+        decodeOne(i);
+    return out + n;
+}
+
+char16_t* decodeWindows1252(QByteArrayView bytes, char16_t* out)
+{
+    return decodeSingleByte(bytes, kCp1252High.data(), out);
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes.at(i));
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
+    decodeWindows1252(bytes, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 
@@ -214,9 +253,18 @@ QList<std::uint16_t> ArchiveReader::wordArray()
 
 ArchiveWriter::ArchiveWriter(QIODevice* device) : m_device(device) {}
 
+ArchiveWriter::ArchiveWriter(QByteArray* bytes) : m_bytes(bytes) {}
+
 void ArchiveWriter::put(const char* data, qint64 n)
 {
-    if (m_ok && m_device->write(data, n) != n)
+    if (m_bytes) {
+        // Many small pieces: a plain copy behind the end, not an insert.
+        if (n <= 0)
+            return;
+        const qsizetype at = m_bytes->size();
+        m_bytes->resize(at + qsizetype(n));
+        std::memcpy(m_bytes->data() + at, data, size_t(n));
+    } else if (m_ok && m_device->write(data, n) != n)
         m_ok = false;
 }
 
@@ -259,7 +307,7 @@ void ArchiveWriter::count(quint64 n)
     u32(std::uint32_t(n >> 32));
 }
 
-void ArchiveWriter::string(const QString& text)
+void ArchiveWriter::string(QStringView text)
 {
     const quint64 n = quint64(text.size());
     u8(0xFF);
@@ -274,13 +322,13 @@ void ArchiveWriter::string(const QString& text)
         u16(0xFFFF);
         u32(std::uint32_t(n));
     }
-    QByteArray data(qsizetype(n * 2), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        data[2 * i] = char(c & 0xFF);
-        data[2 * i + 1] = char(c >> 8);
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        put(reinterpret_cast<const char*>(text.utf16()), qint64(n * 2));
+    } else {
+        QByteArray data(qsizetype(n * 2), Qt::Uninitialized);
+        qToLittleEndian<quint16>(text.utf16(), text.size(), data.data());
+        bytes(data);
     }
-    bytes(data);
 }
 
 void ArchiveWriter::stringArray(const QList<QString>& texts)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 
@@ -59,6 +61,8 @@ class ArchiveWriter
 {
 public:
     explicit ArchiveWriter(QIODevice* device);
+    // Appends to bytes in memory: for data written out in one piece.
+    explicit ArchiveWriter(QByteArray* bytes);
 
     bool ok() const { return m_ok; }
 
@@ -67,16 +71,24 @@ public:
     void u32(std::uint32_t v);
     void bytes(const QByteArray& data);
     void count(quint64 n);
-    void string(const QString& text);
+    void string(QStringView text);
     void stringArray(const QList<QString>& texts);
     void wordArray(const QList<std::uint16_t>& words);
 
 private:
     void put(const char* data, qint64 n);
 
-    QIODevice* m_device;
+    QIODevice* m_device = nullptr;
+    QByteArray* m_bytes = nullptr;
     bool m_ok = true;
 };
 
+// Single-byte text to UTF-16: bytes below 0x80 are ASCII, high[b - 0x80]
+// gives the character of each other byte b. Room for bytes.size()
+// characters; returns the end.
+char16_t* decodeSingleByte(QByteArrayView bytes, const char16_t* high, char16_t* out);
+
 // Windows-1252 decoding of single-byte texts (old documents, dBase tables).
-QString decodeWindows1252(const QByteArray& bytes);
+QString decodeWindows1252(QByteArrayView bytes);
+// The same into room for bytes.size() characters; returns the end.
+char16_t* decodeWindows1252(QByteArrayView bytes, char16_t* out);

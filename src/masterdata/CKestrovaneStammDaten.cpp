@@ -35,8 +35,9 @@ CKestrovaneStammDaten::CKestrovaneStammDaten(const QString& dataDirectory) : m_d
 void CKestrovaneStammDaten::SetSize(int count)
 {
     count = std::max(0, count);
-    for (QStringList& column : m_columns)
-        column.resize(count);
+    if (count == 0)
+        m_text.clear();
+    m_records.resize(size_t(count));
     m_changed.resize(count, '\0');
     m_recordNumbers.resize(count, 0);
 }
@@ -156,30 +157,49 @@ int CKestrovaneStammDaten::Load()
     // records that are not there.
     const int count = int(std::min<qint64>(m_table.GetRecordsInFile(), std::numeric_limits<int>::max()));
     SetSize(count);
-    m_table.ReadRecords(1, count, [this](qint64 n) {
+    // Room for the longest texts the records can hold, a character per byte
+    // and the line breaks between the lines of the older layout; what is
+    // not used is given back below (the pages never written to were never
+    // really taken).
+    m_text = QString(qsizetype(count) * (m_table.GetRecordLength() + 2 * kOlderLines), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(m_text.data());
+    m_table.ReadRecords(1, count, [&](qint64 n) {
         m_recordNumbers[n - 1] = n;
-        takeCurrentRecord(int(n - 1));
+        out = takeCurrentRecord(int(n - 1), out);
     });
+    m_text.truncate(out - reinterpret_cast<const char16_t*>(m_text.constData()));
+    m_text.squeeze();
     m_changed.fill('\0');
     return 0;
 }
 
-void CKestrovaneStammDaten::takeCurrentRecord(int position)
+char16_t* CKestrovaneStammDaten::takeCurrentRecord(int position, char16_t* out)
 {
+    const DbfCodePage& page = m_table.codePage();
+    RecordText& record = m_records[size_t(position)];
+    char16_t* const start = out;
+    record.start = start - reinterpret_cast<const char16_t*>(m_text.constData());
+    // The layout was checked when the table was opened: all character fields.
+    auto take = [&](int column, int field) {
+        out = dbftext::decodeField(m_table.GetFieldView(field), page, out);
+        record.end[size_t(column)] = quint32(out - start);
+    };
     if (m_kind == KindOlder) {
-        QStringList lines;
         for (int j = 0; j < kOlderLines; ++j) {
-            QString line;
-            m_table.GetString(j, line);
-            lines.append(line);
+            if (j > 0) {
+                *out++ = u'\r';
+                *out++ = u'\n';
+            }
+            out = dbftext::decodeField(m_table.GetFieldView(j), page, out);
         }
-        m_columns[0][position] = lines.join(kLineBreak);
+        record.end[0] = quint32(out - start);
         for (int k = 1; k < ColumnCount; ++k)
-            m_table.GetString(kOlderLines + k - 1, m_columns[k][position]);
+            take(k, kOlderLines + k - 1);
     } else {
         for (int k = 0; k < ColumnCount; ++k)
-            m_table.GetString(k, m_columns[k][position]);
+            take(k, k);
     }
+    return out;
 }
 
 int CKestrovaneStammDaten::fieldWidth(int field) const
@@ -255,17 +275,17 @@ bool CKestrovaneStammDaten::writeRecord(int position)
             allFit = false;
     };
     if (m_kind == KindOlder) {
-        QString rest = m_columns[0].at(position) + kLineBreak.repeated(9);
+        QString rest = value(position, 0) + kLineBreak.repeated(9);
         for (int j = 0; j < kOlderLines; ++j) {
             const qsizetype cr = rest.indexOf(QLatin1Char('\r'));
             set(j, rest.left(cr));
             rest = rest.mid(cr + 2);
         }
         for (int k = 1; k < ColumnCount; ++k)
-            set(kOlderLines + k - 1, m_columns[k].at(position));
+            set(kOlderLines + k - 1, value(position, k));
     } else {
         for (int k = 0; k < ColumnCount; ++k)
-            set(k, m_columns[k].at(position));
+            set(k, value(position, k));
     }
     if (!allFit) {
         m_table.DiscardChanges();
@@ -337,9 +357,18 @@ QString CKestrovaneStammDaten::NormalisedDescription(const QString& text)
     return description;
 }
 
+QStringView CKestrovaneStammDaten::view(int record, int column) const
+{
+    if (record < 0 || record >= GetCount() || column < 0 || column >= ColumnCount)
+        return {};
+    const RecordText& r = m_records[size_t(record)];
+    const quint32 from = column > 0 ? r.end[size_t(column - 1)] : 0;
+    return QStringView(m_text).sliced(r.start + from, r.end[size_t(column)] - from);
+}
+
 QString CKestrovaneStammDaten::value(int record, int column) const
 {
-    return m_columns.at(column).value(record);
+    return view(record, column).toString();
 }
 
 CKestrovaneStammDaten::Values CKestrovaneStammDaten::values(int record) const
@@ -352,8 +381,12 @@ CKestrovaneStammDaten::Values CKestrovaneStammDaten::values(int record) const
 
 void CKestrovaneStammDaten::setValues(int record, const Values& values)
 {
-    for (int k = 0; k < ColumnCount; ++k)
-        m_columns[k][record] = values[k];
+    RecordText& r = m_records[size_t(record)];
+    r.start = m_text.size();
+    for (int k = 0; k < ColumnCount; ++k) {
+        m_text.append(values[k]);
+        r.end[size_t(k)] = quint32(m_text.size() - r.start);
+    }
     m_changed[record] = '\1';
 }
 

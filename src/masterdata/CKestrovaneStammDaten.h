@@ -3,14 +3,15 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 #include <array>
+#include <vector>
 
 #include "masterdata/CdBaseDocument.h"
 
-// The goods master data in memory: eight columns of texts, one entry per
-// goods record, with a change flag each, kept in a goods table.
+// The goods master data in memory: eight values per goods record, with a
+// change flag each, kept in a goods table.
 //
 // Column 0 is the description of box 31 (lines separated by CR LF), 1..5 the
 // parts of the goods number of box 33, 6 and 7 the origin codes of box 34.
@@ -63,8 +64,9 @@ public:
     static int DetectKind(const QString& path);
 
     QString value(int record, int column) const;
-    // One column of every record, for going through all of them at once.
-    const QStringList& column(int column) const { return m_columns.at(column); }
+    // The same without a copy, for going through all records at once: valid
+    // until the store changes. Empty for a record that is not there.
+    QStringView view(int record, int column) const;
     Values values(int record) const;
     // Replaces a record's values and marks it changed.
     void setValues(int record, const Values& values);
@@ -85,15 +87,29 @@ public:
 
 private:
     bool hasLayout();
-    // The table's current record into the columns at position.
-    void takeCurrentRecord(int position);
+    // The table's current record into the cells at position, its texts
+    // decoded to out; returns the end of what was written.
+    char16_t* takeCurrentRecord(int position, char16_t* out);
     bool writeRecord(int position);
     // The width of the table field a column (or, in the older layout, a
     // description line) goes into.
     int fieldWidth(int field) const;
 
+    // Where a record's values lie in m_text: one after another from start,
+    // value k ending end[k] characters after it. (No record comes near 4G
+    // characters: a goods record holds a few hundred.)
+    struct RecordText {
+        qsizetype start = 0;
+        std::array<quint32, ColumnCount> end{};
+    };
+
     QString m_dataDirectory;
-    std::array<QStringList, ColumnCount> m_columns;
+    // The texts of every record, decoded from the table in one go: one
+    // string for 100,000 records instead of 800,000 small ones. A value set
+    // later is appended, and the record points there; the old text stays
+    // unused.
+    QString m_text;
+    std::vector<RecordText> m_records;
     QByteArray m_changed;
     // Record number of each position in the table, 0 while not stored yet.
     // Positions and record numbers part when another program instance

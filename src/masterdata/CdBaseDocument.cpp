@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+#include <charconv>
+
 namespace {
 
 QString openError()
@@ -525,15 +527,24 @@ int CdBaseDocument::BuildSortIndex(int field)
     const qint64 remembered = m_current;
     m_index.clear();
 
-    const int offset = f->offset;
-    const int width = f->length;
     const bool text = f->type == 'C';
+    const DbfCodePage& page = codePage();
+    // Each key is made in place: a field holds at most 255 characters, and
+    // an integer at most 20.
+    char16_t key[256];
     ReadRecords(1, m_header.recordCount, [&](qint64 n) {
         if (!m_recordActive)
             return;
-        const QByteArrayView bytes(m_record.constData() + offset, width);
-        m_index.append(text ? dbftext::decodeField(bytes, codePage()) : QString::number(dbftext::parseInteger(bytes)),
-                       std::uint32_t(n));
+        const QByteArrayView bytes = GetFieldView(field);
+        char16_t* end = key;
+        if (text) {
+            end = dbftext::decodeField(bytes, page, key);
+        } else {
+            char digits[24];
+            const auto printed = std::to_chars(digits, digits + sizeof digits, dbftext::parseInteger(bytes));
+            end = std::copy(digits, printed.ptr, key);
+        }
+        m_index.append(QStringView(key, end - key), std::uint32_t(n));
     });
     m_index.sort();
     const int saved = SaveIndexFile();

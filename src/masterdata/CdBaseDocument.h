@@ -179,6 +179,9 @@ public:
     int SetDate(int field, int day, int month, int year);
     // The raw bytes of a field in the current record.
     QByteArray GetFieldBytes(int field) const;
+    // The same without a copy, for going through many records: valid until
+    // the record buffer changes (the next read, set or new record).
+    QByteArrayView GetFieldView(int field) const;
 
     // "1.2.2009" -> "01.02.2009"; empty when day, month or year is missing
     // or not positive.

@@ -35,12 +35,17 @@ bool validDate(int day, int month, int year)
 
 } // namespace
 
-QByteArray CdBaseDocument::GetFieldBytes(int field) const
+QByteArrayView CdBaseDocument::GetFieldView(int field) const
 {
     const DbfField* f = fieldOf(field);
     if (!f)
         return {};
-    return QByteArray(m_record.constData() + f->offset, f->length);
+    return QByteArrayView(m_record.constData() + f->offset, f->length);
+}
+
+QByteArray CdBaseDocument::GetFieldBytes(int field) const
+{
+    return GetFieldView(field).toByteArray();
 }
 
 int CdBaseDocument::checkField(int field, char type) const
@@ -75,8 +80,7 @@ int CdBaseDocument::GetString(int field, QString& value) const
     const int rc = checkField(field, 'C');
     if (rc != Ok)
         return rc;
-    const DbfField& f = m_header.fields.at(field);
-    value = dbftext::decodeField(QByteArrayView(m_record.constData() + f.offset, f.length), codePage());
+    value = dbftext::decodeField(GetFieldView(field), codePage());
     return Ok;
 }
 
@@ -113,7 +117,7 @@ int CdBaseDocument::GetInt64(int field, std::int64_t& value) const
         return rc;
     if (m_header.fields.at(field).decimals > 0)
         return HasDecimals;
-    value = dbftext::parseInteger(GetFieldBytes(field));
+    value = dbftext::parseInteger(GetFieldView(field));
     return Ok;
 }
 
@@ -167,7 +171,7 @@ int CdBaseDocument::GetDouble(int field, double& value) const
     const int rc = checkField(field, 'N');
     if (rc != Ok)
         return rc;
-    value = dbftext::parseDouble(GetFieldBytes(field));
+    value = dbftext::parseDouble(GetFieldView(field));
     return Ok;
 }
 

@@ -98,16 +98,15 @@ const DbfCodePage& DbfCodePage::forDriver(std::uint8_t driver)
     }
 }
 
+char16_t* DbfCodePage::decode(QByteArrayView bytes, char16_t* out) const
+{
+    return m_high ? decodeSingleByte(bytes, m_high, out) : decodeWindows1252(bytes, out);
+}
+
 QString DbfCodePage::decode(QByteArrayView bytes) const
 {
-    if (!m_high)
-        return decodeWindows1252(QByteArray::fromRawData(bytes.data(), bytes.size()));
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = b < 0x80 ? QChar(b) : QChar(m_high[b - 0x80]);
-    }
+    decode(bytes, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 

@@ -28,6 +28,8 @@ public:
     bool isWindowsAnsi() const { return m_high == nullptr; }
 
     QString decode(QByteArrayView bytes) const;
+    // The same into room for bytes.size() characters; returns the end.
+    char16_t* decode(QByteArrayView bytes, char16_t* out) const;
 
     // The byte of one character. Windows-1252 keeps the program's own rule:
     // Latin-1 characters keep their code, typographic dashes and quotes are

@@ -1,12 +1,10 @@
 #include "masterdata/DbfSortIndex.h"
 
 #include "form/Archive.h"
+#include "masterdata/KeyOrder.h"
 
 #include <QDateTime>
 #include <QFile>
-
-#include <algorithm>
-#include <numeric>
 
 DbfSortIndex::DbfSortIndex()
 {
@@ -15,51 +13,42 @@ DbfSortIndex::DbfSortIndex()
 
 void DbfSortIndex::clear()
 {
-    m_keys = QStringList{QString()};
-    m_records = {0};
+    m_text.clear();
+    m_entries.assign(1, Entry{0, 0, 0});
     m_current = 0;
     m_timeStamp = 0;
 }
 
-void DbfSortIndex::append(const QString& key, std::uint32_t record)
+void DbfSortIndex::append(QStringView key, std::uint32_t record)
 {
-    m_keys.append(key);
-    m_records.append(record);
+    m_entries.push_back({m_text.size(), key.size(), record});
+    m_text.append(key);
 }
 
 QString DbfSortIndex::key(qsizetype position) const
 {
-    return position >= 0 && position < m_keys.size() ? m_keys.at(position) : QString();
+    return position >= 0 && position < size() ? keyView(m_entries[size_t(position)]).toString() : QString();
 }
 
 std::uint32_t DbfSortIndex::record(qsizetype position) const
 {
-    return position >= 0 && position < m_records.size() ? m_records.at(position) : 0;
+    return position >= 0 && position < size() ? m_entries[size_t(position)].record : 0;
 }
 
 void DbfSortIndex::sort()
 {
-    if (m_keys.size() < 3)
+    if (size() < 3)
         return;
     // A stable sort by key is exactly what exchanging neighbours while the
-    // later one is strictly smaller produces. QString's operator< compares
-    // UTF-16 code units, which is the comparison the keys need.
-    std::vector<qsizetype> order(size_t(m_keys.size() - 1));
-    std::iota(order.begin(), order.end(), qsizetype(1));
-    std::stable_sort(order.begin(), order.end(),
-                     [this](qsizetype a, qsizetype b) { return m_keys.at(a) < m_keys.at(b); });
-    QStringList keys;
-    QList<std::uint32_t> records;
-    keys.reserve(m_keys.size());
-    records.reserve(m_records.size());
-    keys.append(QString());
-    records.append(0);
-    for (qsizetype i : order) {
-        keys.append(std::move(m_keys[i]));
-        records.append(m_records.at(i));
-    }
-    m_keys = std::move(keys);
-    m_records = std::move(records);
+    // later one is strictly smaller produces.
+    const QList<qsizetype> order =
+        keyorder::stableOrder(size() - 1, [this](qsizetype p) { return keyView(m_entries[size_t(p + 1)]); });
+    std::vector<Entry> sorted;
+    sorted.reserve(m_entries.size());
+    sorted.push_back(m_entries.front());
+    for (qsizetype p : order)
+        sorted.push_back(m_entries[size_t(p + 1)]);
+    m_entries = std::move(sorted);
 }
 
 const QByteArray& DbfSortIndex::signature()
@@ -71,20 +60,40 @@ const QByteArray& DbfSortIndex::signature()
 bool DbfSortIndex::save(const QString& path)
 {
     // Nothing but this program reads the index, and it is rebuilt from the
-    // table at will, so it is simply rewritten in place.
+    // table at will, so it is simply rewritten in place. It is put together
+    // in memory and written in large pieces: one write per key would cost
+    // more than building the index.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
+    constexpr qsizetype kPiece = 1 << 16;
+    QByteArray piece;
+    piece.reserve(kPiece + 1024); // and the key that fills it up
+    bool ok = true;
+    auto writeOut = [&](qsizetype atLeast) {
+        if (piece.size() >= atLeast) {
+            ok = ok && file.write(piece) == piece.size();
+            piece.resize(0);
+        }
+    };
+    ArchiveWriter w(&piece);
     const std::int64_t now = QDateTime::currentSecsSinceEpoch();
-    ArchiveWriter w(&file);
     w.bytes(signature());
     w.u32(std::uint32_t(std::uint64_t(now) & 0xFFFFFFFFu));
     w.u32(std::uint32_t(std::uint64_t(now) >> 32));
-    w.count(quint64(m_records.size()));
-    for (std::uint32_t r : m_records)
-        w.u32(r);
-    w.stringArray(m_keys);
-    if (!w.ok() || !file.flush())
+    w.count(quint64(m_entries.size()));
+    for (const Entry& e : m_entries) {
+        w.u32(e.record);
+        writeOut(kPiece);
+    }
+    // A list of texts: the count, then each text.
+    w.count(quint64(m_entries.size()));
+    for (const Entry& e : m_entries) {
+        w.string(keyView(e));
+        writeOut(kPiece);
+    }
+    writeOut(0);
+    if (!ok || !file.flush())
         return false;
     m_timeStamp = now;
     return true;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
+#include <vector>
 
 // The in-memory sort index of a table over one field: sort key i belongs to
 // record index(i). Position 0 holds an empty key and no record, so the first
@@ -15,9 +15,9 @@ public:
     DbfSortIndex();
 
     void clear();       // back to the single empty entry
-    void append(const QString& key, std::uint32_t record);
+    void append(QStringView key, std::uint32_t record);
 
-    qsizetype size() const { return m_keys.size(); }
+    qsizetype size() const { return qsizetype(m_entries.size()); }
     QString key(qsizetype position) const;
     std::uint32_t record(qsizetype position) const; // 0 beyond the index
 
@@ -38,8 +38,17 @@ public:
     static const QByteArray& signature();
 
 private:
-    QStringList m_keys;
-    QList<std::uint32_t> m_records;
+    struct Entry {
+        qsizetype start;  // of the key in m_text
+        qsizetype length;
+        std::uint32_t record;
+    };
+    QStringView keyView(const Entry& e) const { return QStringView(m_text).sliced(e.start, e.length); }
+
+    // All keys one after another, in the order they were appended: sorting
+    // moves only the entries.
+    QString m_text;
+    std::vector<Entry> m_entries;
     qint64 m_current = 0;
     std::int64_t m_timeStamp = 0;
 };

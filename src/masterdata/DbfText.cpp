@@ -1,6 +1,7 @@
 #include "masterdata/DbfText.h"
 
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace dbftext {
@@ -56,14 +57,39 @@ qsizetype storedLength(QStringView text, const DbfCodePage& page)
     return end;
 }
 
+QByteArrayView fieldText(QByteArrayView bytes)
+{
+    // Most of a wide field is padding: the blanks go eight at a time, and
+    // the NUL is looked for only in what is left, where the first one of
+    // the whole field must be, since a NUL is no white space.
+    const char* data = bytes.data();
+    qsizetype end = bytes.size();
+    constexpr std::uint64_t eightBlanks = 0x2020202020202020ull;
+    while (end >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + end - 8, 8);
+        if (word != eightBlanks)
+            break;
+        end -= 8;
+    }
+    while (end > 0 && isBlank(data[end - 1]))
+        --end;
+    if (const void* nul = end > 0 ? std::memchr(data, '\0', size_t(end)) : nullptr) {
+        end = static_cast<const char*>(nul) - data;
+        while (end > 0 && isBlank(data[end - 1]))
+            --end;
+    }
+    return bytes.first(end);
+}
+
 QString decodeField(QByteArrayView bytes, const DbfCodePage& page)
 {
-    qsizetype end = bytes.indexOf('\0');
-    if (end < 0)
-        end = bytes.size();
-    while (end > 0 && isBlank(bytes.at(end - 1)))
-        --end;
-    return page.decode(bytes.first(end));
+    return page.decode(fieldText(bytes));
+}
+
+char16_t* decodeField(QByteArrayView bytes, const DbfCodePage& page, char16_t* out)
+{
+    return page.decode(fieldText(bytes), out);
 }
 
 std::int64_t parseInteger(QByteArrayView bytes, int maxChars)

@@ -31,6 +31,11 @@ qsizetype storedLength(QStringView text, const DbfCodePage& page = DbfCodePage::
 // (some writers pad with NULs), decoded from the table's code page, trailing
 // white space removed.
 QString decodeField(QByteArrayView bytes, const DbfCodePage& page = DbfCodePage::windowsAnsi());
+// The same into room for bytes.size() characters; returns the end.
+char16_t* decodeField(QByteArrayView bytes, const DbfCodePage& page, char16_t* out);
+// The bytes of a character field that hold its text: those before the first
+// NUL, without trailing white space.
+QByteArrayView fieldText(QByteArrayView bytes);
 
 // The integer of a numeric field: leading blanks skipped, an optional sign,
 // the digits up to the first other character; 0 when there are none. Only

@@ -1,11 +1,10 @@
 #include "masterdata/GoodsRecordModel.h"
 
 #include "masterdata/CKestrovaneStammDaten.h"
+#include "masterdata/KeyOrder.h"
 
 #include <algorithm>
-#include <vector>
 #include <array>
-#include <numeric>
 
 namespace {
 
@@ -82,12 +81,12 @@ void putOrderKey(Writer& out, QStringView text)
         out.put(c.unicode());
 }
 
-QStringView firstLineOf(const QString& description)
+QStringView firstLineOf(QStringView description)
 {
     qsizetype end = 0;
     while (end < description.size() && description.at(end) != QLatin1Char('\r') && description.at(end) != QLatin1Char('\n'))
         ++end;
-    return QStringView(description).first(end);
+    return description.first(end);
 }
 
 // Keys of many records in one buffer: record r's key is buffer[start[r],
@@ -95,46 +94,16 @@ QStringView firstLineOf(const QString& description)
 struct KeyBuffer {
     QString text;
     QList<qsizetype> start;
-    QStringView key(int record) const { return QStringView(text).sliced(start[record], start[record + 1] - start[record]); }
+    QStringView key(qsizetype record) const
+    {
+        return QStringView(text).sliced(start[record], start[record + 1] - start[record]);
+    }
 };
-
-// A record to sort, with the first eight characters of its key packed into
-// two numbers: most comparisons are decided by them without touching the
-// keys themselves.
-struct SortItem {
-    quint64 head[2];
-    int record;
-};
-
-quint64 pack(QStringView key, qsizetype from)
-{
-    quint64 v = 0;
-    for (qsizetype i = from; i < from + 4; ++i)
-        v = (v << 16) | (i < key.size() ? key[i].unicode() : 0);
-    return v;
-}
 
 QList<int> sortedRecords(const KeyBuffer& keys, int count)
 {
-    std::vector<SortItem> items(count);
-    for (int record = 0; record < count; ++record) {
-        const QStringView key = keys.key(record);
-        items[record] = {{pack(key, 0), pack(key, 4)}, record};
-    }
-    // Equal keys keep the record order.
-    std::sort(items.begin(), items.end(), [&keys](const SortItem& a, const SortItem& b) {
-        if (a.head[0] != b.head[0])
-            return a.head[0] < b.head[0];
-        if (a.head[1] != b.head[1])
-            return a.head[1] < b.head[1];
-        const QStringView ka = keys.key(a.record), kb = keys.key(b.record);
-        const int c = ka.sliced(std::min<qsizetype>(8, ka.size())).compare(kb.sliced(std::min<qsizetype>(8, kb.size())));
-        return c != 0 ? c < 0 : a.record < b.record;
-    });
-    QList<int> order(count);
-    for (int i = 0; i < count; ++i)
-        order[i] = items[i].record;
-    return order;
+    const QList<qsizetype> sorted = keyorder::stableOrder(count, [&keys](qsizetype r) { return keys.key(r); });
+    return QList<int>(sorted.begin(), sorted.end());
 }
 
 } // namespace
@@ -174,7 +143,7 @@ QString GoodsRecordModel::text(int record, int column) const
 {
     // Made when asked: a list asks only for the rows it shows.
     if (column == DescriptionColumn)
-        return firstLine(m_store.value(record, 0));
+        return firstLineOf(m_store.view(record, 0)).toString();
     return goodsNumber(m_store.value(record, 1), m_store.value(record, 2), m_store.value(record, 3),
                        m_store.value(record, 4), m_store.value(record, 5));
 }
@@ -227,12 +196,11 @@ void GoodsRecordModel::recordChanged(int record)
 
 void GoodsRecordModel::buildSearch()
 {
-    const QStringList& descriptions = m_store.column(0);
     qsizetype room = 0;
     for (int record = 0; record < m_count; ++record) {
-        room += descriptions.at(record).size() + 3;
+        room += m_store.view(record, 0).size() + 3;
         for (int part = 1; part <= 5; ++part)
-            room += 2 * m_store.column(part).at(record).size() + 1;
+            room += 2 * m_store.view(record, part).size() + 1;
     }
     m_search.clear();
     m_searchStart.resize(m_count + 1);
@@ -242,7 +210,7 @@ void GoodsRecordModel::buildSearch()
             m_searchStart[record] = out.at - reinterpret_cast<const char16_t*>(m_search.constData());
             // Description lines joined by blanks, so a search may span them.
             bool lineBreak = false;
-            for (QChar c : descriptions.at(record)) {
+            for (QChar c : m_store.view(record, 0)) {
                 if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
                     lineBreak = true;
                     continue;
@@ -254,13 +222,13 @@ void GoodsRecordModel::buildSearch()
             }
             out.put(kPartEnd.unicode());
             for (int part = 1; part <= 5; ++part) {
-                out.putFolded(m_store.column(part).at(record));
+                out.putFolded(m_store.view(record, part));
                 if (part < 5)
                     out.put(u'-');
             }
             out.put(kPartEnd.unicode());
             for (int part = 1; part <= 5; ++part)
-                out.putFolded(m_store.column(part).at(record));
+                out.putFolded(m_store.view(record, part));
             out.put(kRecordEnd.unicode());
         }
     }
@@ -274,9 +242,9 @@ void GoodsRecordModel::buildOrders()
     numbers.start.resize(m_count + 1);
     qsizetype descriptionRoom = 0, numberRoom = 0;
     for (int record = 0; record < m_count; ++record) {
-        descriptionRoom += 3 * firstLineOf(m_store.column(0).at(record)).size() + 1;
+        descriptionRoom += 3 * firstLineOf(m_store.view(record, 0)).size() + 1;
         for (int part = 1; part <= 5; ++part)
-            numberRoom += m_store.column(part).at(record).size() + 1;
+            numberRoom += m_store.view(record, part).size() + 1;
     }
     {
         Writer d(descriptions.text, descriptionRoom);
@@ -285,10 +253,10 @@ void GoodsRecordModel::buildOrders()
         const char16_t* nBase = reinterpret_cast<const char16_t*>(numbers.text.constData());
         for (int record = 0; record < m_count; ++record) {
             descriptions.start[record] = d.at - dBase;
-            putOrderKey(d, firstLineOf(m_store.column(0).at(record)));
+            putOrderKey(d, firstLineOf(m_store.view(record, 0)));
             numbers.start[record] = n.at - nBase;
             for (int part = 1; part <= 5; ++part) {
-                for (QChar c : m_store.column(part).at(record))
+                for (QChar c : m_store.view(record, part))
                     n.put(c.unicode());
                 if (part < 5)
                     n.put(u'-');

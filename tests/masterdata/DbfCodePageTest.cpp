@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "masterdata/CKestrovaneStammDaten.h"
 #include "masterdata/CdBaseDocument.h"
+#include "masterdata/DbfText.h"
 
 using dbffixture::Field;
 using testsupport::readFile;
@@ -135,4 +136,50 @@ TEST(DbfCodePage, GoodsThatTheTablesCodePageCannotHoldAreRefusedBeforeAnythingIs
     store.setValues(0, {QStringLiteral("Größe"), QStringLiteral("1"), {}, {}, {}, {}, {}, {}});
     ASSERT_EQ(store.Save(), 0);
     EXPECT_EQ(readFile(path).mid(bytes.size(), 6), QByteArray("Gr\x94\xE1" "e "));
+}
+
+TEST(DbfCodePage, LongTextsAreDecodedWhereverTheirSpecialCharactersStand)
+{
+    // Long texts are decoded many bytes at a time: a special character at
+    // any place, or in the short rest at the end, comes out as in a short
+    // text.
+    const DbfCodePage& ansi = DbfCodePage::windowsAnsi();
+    const DbfCodePage& dos = DbfCodePage::forDriver(0x02);
+    for (int at = 0; at < 40; ++at) {
+        QByteArray bytes(40, 'a');
+        QString expected(40, QLatin1Char('a'));
+        bytes[at] = '\x80';
+        expected[at] = QChar(0x20AC);
+        EXPECT_EQ(ansi.decode(bytes), expected) << at;
+        bytes[at] = '\xE4';
+        expected[at] = QChar(0x00E4);
+        EXPECT_EQ(ansi.decode(bytes), expected) << at;
+        bytes[at] = '\x94';
+        expected[at] = QChar(0x00F6);
+        EXPECT_EQ(dos.decode(bytes), expected) << at;
+    }
+
+    // A field's text ends at its first NUL and loses its trailing white
+    // space, however long the padding is.
+    const QByteArray blanks(20, ' ');
+    struct Case {
+        QByteArray bytes;
+        QString text;
+    };
+    const QList<Case> cases = {
+        {"Schrauben" + blanks + blanks, QStringLiteral("Schrauben")},
+        {"ab\t\r\n\v\f" + blanks, QStringLiteral("ab")},
+        {blanks + blanks, QString()},
+        {QByteArray("ab  \0cd", 7) + blanks, QStringLiteral("ab")},
+        {"x" + blanks + QByteArray(1, '\0') + blanks, QStringLiteral("x")},
+        {QByteArray("\0abc", 4), QString()},
+        {"a" + QByteArray(7, ' ') + "b" + blanks, QStringLiteral("a       b")},
+        {blanks + "\xE4", QString(blanks) + QChar(0x00E4)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(dbftext::decodeField(c.bytes), c.text) << c.bytes.toStdString();
+        char16_t out[64];
+        const char16_t* end = dbftext::decodeField(c.bytes, ansi, out);
+        EXPECT_EQ(QStringView(out, end - out), c.text);
+    }
 }

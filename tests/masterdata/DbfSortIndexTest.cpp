@@ -185,6 +185,29 @@ TEST(DbfSortIndex, IndexFileHoldsSignatureTimeRecordsAndKeys)
     EXPECT_EQ(file.mid(16), rest);
 }
 
+TEST(DbfSortIndex, LargeIndexFileIsWrittenWhole)
+{
+    // More than the file is written in at once: every record and key
+    // arrives, in order.
+    TempDir dir;
+    QList<Row> rows;
+    for (int n = 0; n < 5000; ++n)
+        rows.append(Row(QByteArray::number(9999 - n).rightJustified(6, 'k')));
+    CdBaseDocument t;
+    ASSERT_TRUE(t.OnOpenDocument(writeTable(dir, rows)));
+    ASSERT_EQ(t.BuildSortIndex(0), 0);
+    testsupport::Bytes expected;
+    expected.count(5001).u32(0);
+    for (quint32 n = 5000; n >= 1; --n)
+        expected.u32(n);
+    expected.count(5001).wide(QString());
+    for (int n = 5000; n >= 1; --n)
+        expected.wide(QString::fromLatin1(QByteArray::number(10000 - n).rightJustified(6, 'k')));
+    const QByteArray file = readFile(dir.file(QStringLiteral("Adress1.idx")));
+    ASSERT_GT(file.size(), 1 << 16);
+    EXPECT_EQ(file.mid(16), expected.data());
+}
+
 TEST(DbfSortIndex, SortIndexOrdersAddedKeys)
 {
     TempDir dir;

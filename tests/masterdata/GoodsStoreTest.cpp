@@ -115,6 +115,59 @@ TEST(GoodsStore, CurrentLayoutIsCreatedLoadedAndSaved)
     EXPECT_EQ(readFile(path).mid(first + 280 + 1 + 254 + 19, 3), QByteArray("DE "));
 }
 
+TEST(GoodsStore, ValuesStayRightWhenRecordsAreChangedAndAdded)
+{
+    // The texts of a loaded table are kept together; values set later go
+    // elsewhere, and neither may disturb the other records.
+    TempDir dir;
+    {
+        CKestrovaneStammDaten store(dir.path());
+        store.SetFile(QString(), QStringLiteral("Artikel1.dbf"), 3);
+        ASSERT_EQ(store.Load(), 0);
+        store.append(goods(QStringLiteral("Erster\r\nmit zwei Zeilen")));
+        store.append({QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString()});
+        store.append(goods(QStringLiteral("Dritter Größe"), QStringLiteral("87654321")));
+        ASSERT_EQ(store.Save(), 0);
+    }
+    CKestrovaneStammDaten store(dir.path());
+    store.SetFile(QString(), QStringLiteral("Artikel1.dbf"), 3);
+    ASSERT_EQ(store.Load(), 0);
+    ASSERT_EQ(store.GetCount(), 3);
+    QList<Values> expected = {goods(QStringLiteral("Erster\r\nmit zwei Zeilen")), Values{},
+                              goods(QStringLiteral("Dritter Größe"), QStringLiteral("87654321"))};
+    auto check = [&](const char* when) {
+        ASSERT_EQ(store.GetCount(), expected.size()) << when;
+        for (int r = 0; r < store.GetCount(); ++r) {
+            EXPECT_EQ(store.values(r), expected.at(r)) << when << ", record " << r;
+            for (int k = 0; k < CKestrovaneStammDaten::ColumnCount; ++k)
+                EXPECT_EQ(store.view(r, k), expected.at(r)[k]) << when << ", record " << r << ", column " << k;
+        }
+    };
+    check("loaded");
+    EXPECT_TRUE(store.view(-1, 0).isEmpty());
+    EXPECT_TRUE(store.view(3, 0).isEmpty());
+    EXPECT_TRUE(store.view(0, 8).isEmpty());
+    EXPECT_EQ(store.value(3, 1), QString());
+
+    expected[1] = goods(QStringLiteral("Zweiter, jetzt gefüllt"));
+    store.setValues(1, expected[1]);
+    check("changed");
+    // Enough new records that the texts have to move in memory.
+    for (int i = 0; i < 500; ++i) {
+        expected.append(goods(QStringLiteral("Neu %1 ").arg(i) + QString(200, QLatin1Char('x')), QString::number(i)));
+        store.append(expected.constLast());
+    }
+    check("appended");
+    ASSERT_EQ(store.Save(), 0);
+
+    CKestrovaneStammDaten again(dir.path());
+    again.SetFile(QString(), QStringLiteral("Artikel1.dbf"), 3);
+    ASSERT_EQ(again.Load(), 0);
+    ASSERT_EQ(again.GetCount(), expected.size());
+    for (int r = 0; r < again.GetCount(); ++r)
+        EXPECT_EQ(again.values(r), expected.at(r)) << "record " << r;
+}
+
 TEST(GoodsStore, SavingDoesNotTouchRecordsNobodyChanged)
 {
     // A deleted first record stays deleted when other records are saved.

@@ -4,10 +4,12 @@
 #include "form/FieldStore.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -162,6 +164,62 @@ QStringList breakText(const QString& text, bool singleLine, const QFont& font, d
     return brokenLines(laidOutText(text, singleLine), font, option, width);
 }
 
+// One line of a text laid out in the font it is drawn in.
+struct LaidLine {
+    std::shared_ptr<QTextLayout> layout;
+    double natural = 0;   // width of its glyphs
+    double height = 0;    // the line's height, its leading included
+    double ink = 0;       // ascent and descent
+};
+
+// Everything that decides how a text's lines are broken and shaped.
+struct LayoutKey {
+    QString text;
+    QFont breakFont;
+    QFont font;
+    double width = 0;
+    bool singleLine = false;
+    bool operator==(const LayoutKey&) const = default;
+};
+
+size_t qHash(const LayoutKey& k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.text, k.breakFont, k.font, k.width, k.singleLine);
+}
+
+// A view draws the same texts on every repaint (scrolling, an uncovered
+// window, the caret's field): breaking and shaping them is most of the
+// work, so the laid-out lines are kept. The store is dropped whole when it
+// grows past what a few pages of every field need.
+QList<LaidLine> laidOutLines(const QString& text, bool singleLine, const QFont& breakFont, double breakWidth,
+                             const QFont& font)
+{
+    constexpr qsizetype MostTexts = 4096;
+    thread_local QHash<LayoutKey, QList<LaidLine>> kept;
+    LayoutKey key{text, breakFont, font, breakWidth, singleLine};
+    if (const auto found = kept.constFind(key); found != kept.constEnd())
+        return found.value();
+
+    QTextOption one(Qt::AlignLeft);
+    one.setWrapMode(QTextOption::NoWrap);
+    QList<LaidLine> lines;
+    for (const QString& part : breakText(text, singleLine, breakFont, breakWidth)) {
+        auto layout = std::make_shared<QTextLayout>(part, font);
+        layout->setTextOption(one);
+        layout->beginLayout();
+        QTextLine line = layout->createLine();
+        line.setLeadingIncluded(true);
+        line.setLineWidth(1.0e6);
+        line.setPosition(QPointF(0, 0));
+        layout->endLayout();
+        lines.append({layout, line.naturalTextWidth(), line.height(), line.ascent() + line.descent()});
+    }
+    if (kept.size() >= MostTexts)
+        kept.clear();
+    kept.insert(std::move(key), lines);
+    return lines;
+}
+
 } // namespace
 
 int FieldTextPainter::lineCount(const QString& text, std::uint16_t attr, int width) const
@@ -201,10 +259,8 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
     const double left = rect.left() + in.left;
     const double width = std::max(0, rect.width() - in.left - in.right);
     const double layoutWidth = breakWidth < 0 ? width : std::max(0, breakWidth - in.left - in.right);
-    const QStringList lines = breakText(text, singleLine, m_currentBreak, layoutWidth);
+    const QList<LaidLine> lines = laidOutLines(text, singleLine, m_currentBreak, layoutWidth, m_current);
 
-    QTextOption one(Qt::AlignLeft);
-    one.setWrapMode(QTextOption::NoWrap);
     // With the screen's line breaks come the screen's line positions: each
     // printed line stands where the screen shows it, so the last line the
     // screen shows is the last one printed and no line drifts into the box
@@ -217,21 +273,13 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
     painter.save();
     painter.setClipRect(QRectF(rect.left(), rect.top() - rect.height(), rect.width(), 3.0 * rect.height() + 1000),
                         Qt::IntersectClip);
-    for (const QString& part : lines) {
-        QTextLayout layout(part, m_current);
-        layout.setTextOption(one);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLeadingIncluded(true);
-        line.setLineWidth(std::max(width, 1.0e6));
-        line.setPosition(QPointF(0, 0));
-        layout.endLayout();
-        const double lineHeight = m_breakFonts ? std::max(breakPitch, line.ascent() + line.descent()) : line.height();
+    for (const LaidLine& line : lines) {
+        const double lineHeight = m_breakFonts ? std::max(breakPitch, line.ink) : line.height;
         if (height > 0 && rect.top() + height + lineHeight * (1.0 - LineSlack) > rect.bottom() + 1) {
             cut = true;
             break;
         }
-        const double natural = line.naturalTextWidth();
+        const double natural = line.natural;
         double scale = 1.0;
         double x = left;
         if (natural > width) {
@@ -252,7 +300,7 @@ int FieldTextPainter::draw(QPainter& painter, const QRect& rect, const QString& 
         painter.translate(x, rect.top() + height);
         if (scale != 1.0)
             painter.scale(scale, 1.0);
-        layout.draw(&painter, QPointF(0, 0));
+        line.layout->draw(&painter, QPointF(0, 0));
         painter.restore();
         if (extent && natural > 0) {
             const double drawnWidth = std::min(natural * scale, width);

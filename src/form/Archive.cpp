@@ -4,6 +4,7 @@
 #include <QSysInfo>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -69,28 +70,102 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
+namespace {
+
+std::uint16_t le16(const char* b)
+{
+    return std::uint16_t(static_cast<std::uint8_t>(b[0]) | (static_cast<std::uint8_t>(b[1]) << 8));
+}
+
+std::uint32_t le32(const char* b)
+{
+    return std::uint32_t(le16(b)) | (std::uint32_t(le16(b + 2)) << 16);
+}
+
+} // namespace
+
 // A file's size does not change while it is read; asking the device for it
 // on every item costs a system call each time.
 ArchiveReader::ArchiveReader(QIODevice* device)
-    : m_device(device), m_size(device->isSequential() ? -1 : device->size())
+    : m_device(device), m_sequential(device->isSequential())
 {
+    if (!m_sequential)
+        m_deviceLeft = std::max<qint64>(0, device->size() - device->pos());
+}
+
+ArchiveReader::~ArchiveReader()
+{
+    // Whoever reads on after us starts behind the last item we handed out.
+    if (!m_sequential && buffered() > 0)
+        m_device->seek(m_device->pos() - buffered());
 }
 
 qint64 ArchiveReader::remaining() const
 {
-    if (m_size < 0)
-        return m_device->bytesAvailable();
-    return m_size - m_device->pos();
+    if (m_sequential)
+        return buffered() + m_device->bytesAvailable();
+    return buffered() + m_deviceLeft;
+}
+
+bool ArchiveReader::fromDevice(char* out, qint64 n)
+{
+    const qint64 got = m_device->read(out, n);
+    if (!m_sequential && got > 0)
+        m_deviceLeft -= got;
+    if (got != n) {
+        m_ok = false;
+        return false;
+    }
+    return true;
+}
+
+bool ArchiveReader::refill(qint64 n)
+{
+    // What is left of the block moves to its front; a sequential device
+    // gives only what is asked for.
+    const qint64 kept = buffered();
+    const qint64 want = m_sequential ? n - kept : std::min(ReadAhead - kept, m_deviceLeft);
+    if (m_block.size() < ReadAhead)
+        m_block.resize(ReadAhead);
+    char* base = m_block.data();
+    if (kept > 0)
+        std::memmove(base, m_cur, size_t(kept));
+    qint64 got = want > 0 ? m_device->read(base + kept, want) : 0;
+    if (got < 0)
+        got = 0;
+    if (!m_sequential)
+        m_deviceLeft -= got;
+    m_cur = base;
+    m_end = base + kept + got;
+    if (buffered() < n) {
+        m_ok = false;
+        return false;
+    }
+    return true;
 }
 
 bool ArchiveReader::fixed(char* out, qint64 n)
 {
     if (!need(n))
         return false;
-    if (m_device->read(out, n) != n) {
-        m_ok = false;
-        return false;
+    if (n == 0)
+        return true;
+    if (buffered() >= n) {
+        std::memcpy(out, m_cur, size_t(n));
+        m_cur += n;
+        return true;
     }
+    // Long texts go from the device straight into their string.
+    if (n > ReadAhead / 2) {
+        const qint64 have = buffered();
+        std::memcpy(out, m_cur, size_t(have));
+        m_cur = m_end;
+        return fromDevice(out + have, n - have);
+    }
+    if (!refill(n))
+        return false;
+    std::memcpy(out, m_cur, size_t(n));
+    m_cur += n;
     return true;
 }
 
@@ -109,11 +184,9 @@ QByteArray ArchiveReader::bytes(qint64 n)
 {
     if (!need(n))
         return {};
-    QByteArray data = m_device->read(n);
-    if (data.size() != n) {
-        m_ok = false;
+    QByteArray data(n, Qt::Uninitialized);
+    if (!fixed(data.data(), n))
         return {};
-    }
     return data;
 }
 
@@ -121,16 +194,22 @@ QByteArray ArchiveReader::peekAvailable(qint64 n)
 {
     if (!m_ok)
         return {};
-    return m_device->read(std::min(n, remaining()));
+    return bytes(std::min(n, remaining()));
 }
 
 void ArchiveReader::skip(qint64 n)
 {
+    if (m_ok && n >= 0 && buffered() >= n) {
+        m_cur += n;
+        return;
+    }
     bytes(n);
 }
 
 std::uint8_t ArchiveReader::u8()
 {
+    if (m_ok && buffered() >= 1)
+        return static_cast<std::uint8_t>(*m_cur++);
     char b[1];
     return fixed(b, 1) ? static_cast<std::uint8_t>(b[0]) : 0;
 }
@@ -138,20 +217,23 @@ std::uint8_t ArchiveReader::u8()
 std::uint16_t ArchiveReader::u16()
 {
     char b[2];
-    if (!fixed(b, 2))
-        return 0;
-    return std::uint16_t(static_cast<std::uint8_t>(b[0]) | (static_cast<std::uint8_t>(b[1]) << 8));
+    if (m_ok && buffered() >= 2) {
+        const std::uint16_t v = le16(m_cur);
+        m_cur += 2;
+        return v;
+    }
+    return fixed(b, 2) ? le16(b) : 0;
 }
 
 std::uint32_t ArchiveReader::u32()
 {
     char b[4];
-    if (!fixed(b, 4))
-        return 0;
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<std::uint8_t>(b[i]);
-    return v;
+    if (m_ok && buffered() >= 4) {
+        const std::uint32_t v = le32(m_cur);
+        m_cur += 4;
+        return v;
+    }
+    return fixed(b, 4) ? le32(b) : 0;
 }
 
 quint64 ArchiveReader::count(qint64 minItemSize)
@@ -251,6 +333,89 @@ QList<std::uint16_t> ArchiveReader::wordArray()
     return words;
 }
 
+namespace {
+
+// Encoders into a block of bytes, so that an array goes to the device in a
+// few large writes instead of two or three small ones per item.
+void appendU16(QByteArray& out, std::uint16_t v)
+{
+    const char b[2] = {char(v & 0xFF), char(v >> 8)};
+    out.append(b, 2);
+}
+
+void appendU32(QByteArray& out, std::uint32_t v)
+{
+    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+    out.append(b, 4);
+}
+
+void appendCount(QByteArray& out, quint64 n)
+{
+    if (n < 0xFFFF) {
+        appendU16(out, std::uint16_t(n));
+        return;
+    }
+    appendU16(out, 0xFFFF);
+    if (n < 0xFFFFFFFFu) {
+        appendU32(out, std::uint32_t(n));
+        return;
+    }
+    appendU32(out, 0xFFFFFFFFu);
+    appendU32(out, std::uint32_t(n & 0xFFFFFFFFu));
+    appendU32(out, std::uint32_t(n >> 32));
+}
+
+// 0xFF, 0xFFFE (UTF-16 follows), the length in its shortest form, then the
+// text as UTF-16LE. One resize per string: these run tens of thousands of
+// times for a large document.
+void appendString(QByteArray& out, QStringView text)
+{
+    const quint64 n = quint64(text.size());
+    char head[10] = {char(0xFF), char(0xFE), char(0xFF)};
+    int h = 3;
+    if (n < 0xFF) {
+        head[h++] = char(n);
+    } else if (n < 0xFFFE) {
+        head[h++] = char(0xFF);
+        head[h++] = char(n & 0xFF);
+        head[h++] = char((n >> 8) & 0xFF);
+    } else {
+        head[h++] = char(0xFF);
+        head[h++] = char(0xFF);
+        head[h++] = char(0xFF);
+        for (int i = 0; i < 4; ++i)
+            head[h++] = char((n >> (8 * i)) & 0xFF);
+    }
+    const qsizetype at = out.size();
+    out.resize(at + h + text.size() * 2);
+    char* dest = out.data() + at;
+    std::memcpy(dest, head, size_t(h));
+    dest += h;
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        if (!text.isEmpty())
+            std::memcpy(dest, text.utf16(), size_t(text.size()) * 2);
+    } else {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            dest[2 * i] = char(c & 0xFF);
+            dest[2 * i + 1] = char(c >> 8);
+        }
+    }
+}
+
+qsizetype lengthWithoutTrailingSpace(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return end;
+}
+
+// Block size of the arrays' writes.
+constexpr qsizetype WriteBlock = 64 * 1024;
+
+} // namespace
+
 ArchiveWriter::ArchiveWriter(QIODevice* device) : m_device(device) {}
 
 ArchiveWriter::ArchiveWriter(QByteArray* bytes) : m_bytes(bytes) {}
@@ -293,54 +458,46 @@ void ArchiveWriter::bytes(const QByteArray& data)
 
 void ArchiveWriter::count(quint64 n)
 {
-    if (n < 0xFFFF) {
-        u16(std::uint16_t(n));
-        return;
-    }
-    u16(0xFFFF);
-    if (n < 0xFFFFFFFFu) {
-        u32(std::uint32_t(n));
-        return;
-    }
-    u32(0xFFFFFFFFu);
-    u32(std::uint32_t(n & 0xFFFFFFFFu));
-    u32(std::uint32_t(n >> 32));
+    QByteArray out;
+    appendCount(out, n);
+    put(out);
 }
 
 void ArchiveWriter::string(QStringView text)
 {
-    const quint64 n = quint64(text.size());
-    u8(0xFF);
-    u16(0xFFFE);
-    if (n < 0xFF) {
-        u8(std::uint8_t(n));
-    } else if (n < 0xFFFE) {
-        u8(0xFF);
-        u16(std::uint16_t(n));
-    } else {
-        u8(0xFF);
-        u16(0xFFFF);
-        u32(std::uint32_t(n));
+    if (m_bytes) {
+        appendString(*m_bytes, text);
+        return;
     }
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-        put(reinterpret_cast<const char*>(text.utf16()), qint64(n * 2));
-    } else {
-        QByteArray data(qsizetype(n * 2), Qt::Uninitialized);
-        qToLittleEndian<quint16>(text.utf16(), text.size(), data.data());
-        bytes(data);
-    }
+    QByteArray out;
+    out.reserve(10 + text.size() * 2);
+    appendString(out, text);
+    put(out);
 }
 
-void ArchiveWriter::stringArray(const QList<QString>& texts)
+void ArchiveWriter::stringArray(const QList<QString>& texts, TrailingSpace trailing)
 {
-    count(quint64(texts.size()));
-    for (const QString& t : texts)
-        string(t);
+    QByteArray block;
+    block.reserve(WriteBlock + 1024);
+    appendCount(block, quint64(texts.size()));
+    for (const QString& t : texts) {
+        const QStringView text = trailing == TrailingSpace::Drop ? QStringView(t).left(lengthWithoutTrailingSpace(t))
+                                                                 : QStringView(t);
+        appendString(block, text);
+        if (block.size() >= WriteBlock) {
+            put(block);
+            block.resize(0);
+        }
+    }
+    put(block);
 }
 
 void ArchiveWriter::wordArray(const QList<std::uint16_t>& words)
 {
-    count(quint64(words.size()));
+    QByteArray block;
+    block.reserve(10 + words.size() * 2);
+    appendCount(block, quint64(words.size()));
     for (std::uint16_t w : words)
-        u16(w);
+        appendU16(block, w);
+    put(block);
 }

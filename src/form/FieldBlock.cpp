@@ -5,28 +5,15 @@
 
 namespace FieldBlock {
 
-namespace {
-
-QList<QString> trimmedTexts(const QList<QString>& texts)
-{
-    QList<QString> out;
-    out.reserve(texts.size());
-    for (const QString& t : texts)
-        out.append(FieldStore::trimmedRight(t));
-    return out;
-}
-
-} // namespace
-
 void write(ArchiveWriter& out, const FieldStore& store)
 {
     out.u16(Magic);
     out.u16(Version);
-    out.stringArray(trimmedTexts(store.firstTexts()));
+    out.stringArray(store.firstTexts(), ArchiveWriter::TrailingSpace::Drop);
     out.wordArray(store.firstWords());
     out.u16(store.pageWord());
     out.u16(store.continuationFieldCount());
-    out.stringArray(trimmedTexts(store.continuationTexts()));
+    out.stringArray(store.continuationTexts(), ArchiveWriter::TrailingSpace::Drop);
     out.wordArray(store.continuationWords());
 }
 
@@ -52,7 +39,7 @@ ReadResult read(ArchiveReader& in, FieldStore& store)
     if (!in.ok())
         return ReadResult::FormatError;
     for (QString& t : texts)
-        t = FieldStore::trimmedRight(t);
+        FieldStore::trimRight(t);
 
     // The store keeps at least as many first-page fields as the file holds;
     // a file with fewer is padded with empty fields.
@@ -67,8 +54,8 @@ ReadResult read(ArchiveReader& in, FieldStore& store)
     words.resize(n1);
     for (qsizetype i = oldWords; i < n1; ++i)
         words[i] = texts.size() > store.firstPageFieldCount() ? 1 : 0;
-    store.firstTexts() = texts;
-    store.firstWords() = words;
+    store.firstTexts() = std::move(texts);
+    store.firstWords() = std::move(words);
 
     if (version < 2) {
         store.setCounts(quint16(n1), 0, false);
@@ -85,7 +72,7 @@ ReadResult read(ArchiveReader& in, FieldStore& store)
     if (!in.ok())
         return ReadResult::FormatError;
     for (QString& t : contTexts)
-        t = FieldStore::trimmedRight(t);
+        FieldStore::trimRight(t);
 
     // The arrays, not the page word, decide how many continuation pages
     // there are: a page word that promises more pages than the file holds
@@ -96,8 +83,8 @@ ReadResult read(ArchiveReader& in, FieldStore& store)
     contWords.resize(pages * n2);
     for (qsizetype i = oldCont; i < contWords.size(); ++i)
         contWords[i] = 1;
-    store.continuationTexts() = contTexts;
-    store.continuationWords() = contWords;
+    store.continuationTexts() = std::move(contTexts);
+    store.continuationWords() = std::move(contWords);
     if (n2 == 0 && pageWord == FieldStore::SinglePageWord)
         store.setPageWord(pageWord);
     else

@@ -172,6 +172,15 @@ void FieldStore::setContinuationPageCount(int n, std::uint16_t initialWord)
     m_pageWord = std::uint16_t((m_pageWord & 0xFF00) | ((1 + n) & 0xFF));
 }
 
+void FieldStore::trimRight(QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    if (end < text.size())
+        text.truncate(end);
+}
+
 QString FieldStore::trimmedRight(const QString& text)
 {
     qsizetype end = text.size();

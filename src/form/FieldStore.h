@@ -83,6 +83,8 @@ public:
 
     // Trailing white space of a text, as it is dropped before saving.
     static QString trimmedRight(const QString& text);
+    // The same in place.
+    static void trimRight(QString& text);
 
 private:
     int resolvePage(int page) const { return page == 0 ? m_currentPage : page; }

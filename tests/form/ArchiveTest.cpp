@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 
+#include <cstring>
+
 #include "TestSupport.h"
 #include "form/Archive.h"
 #include "form/FieldBlock.h"
@@ -20,7 +22,76 @@ QByteArray writeString(const QString& s)
     return buf.data();
 }
 
+// A pipe-like device: it cannot seek, so nothing it gave can be given back.
+class SequentialBytes : public QIODevice
+{
+public:
+    explicit SequentialBytes(const QByteArray& data) : m_data(data) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_data.size() - m_at + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* out, qint64 max) override
+    {
+        const qint64 n = std::min(max, qint64(m_data.size() - m_at));
+        std::memcpy(out, m_data.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qsizetype m_at = 0;
+};
+
 } // namespace
+
+TEST(Archive, ItemsAcrossReadBlocksAndTheDevicePositionAfterwards)
+{
+    // Texts of every length form, many of them straddling the reader's
+    // blocks, then a word that the caller reads from the device itself.
+    QList<QString> texts;
+    for (int i = 0; i < 400; ++i)
+        texts.append(testsupport::varyingText((i * 37) % 700));
+    texts.append(testsupport::varyingText(int(ArchiveReader::ReadAhead)));
+    texts.append(QString());
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    {
+        ArchiveWriter w(&out);
+        w.stringArray(texts);
+        w.wordArray({1, 0xFFFF, 0x1206});
+        w.u32(0xDEADBEEF);
+        EXPECT_TRUE(w.ok());
+    }
+    QByteArray data = out.data() + Bytes().u16(0xBEEF).data();
+    ASSERT_GT(data.size(), 3 * ArchiveReader::ReadAhead);
+
+    QBuffer in(&data);
+    in.open(QIODevice::ReadOnly);
+    {
+        ArchiveReader r(&in);
+        EXPECT_EQ(r.stringArray(), texts);
+        EXPECT_EQ(r.wordArray(), (QList<std::uint16_t>{1, 0xFFFF, 0x1206}));
+        EXPECT_EQ(r.u32(), 0xDEADBEEFu);
+        EXPECT_EQ(r.remaining(), 2);
+        EXPECT_TRUE(r.ok());
+    }
+    // The reader read ahead, and gave back what it did not use.
+    EXPECT_EQ(in.pos(), data.size() - 2);
+    EXPECT_EQ(in.read(2), QByteArray::fromHex("efbe"));
+
+    SequentialBytes pipe(data);
+    {
+        ArchiveReader r(&pipe);
+        EXPECT_EQ(r.stringArray(), texts);
+        r.wordArray();
+        EXPECT_EQ(r.u32(), 0xDEADBEEFu);
+        EXPECT_TRUE(r.ok());
+    }
+    EXPECT_EQ(pipe.read(2), QByteArray::fromHex("efbe"));
+}
 
 TEST(Archive, StringLengthFormsAtTheirBoundaries)
 {

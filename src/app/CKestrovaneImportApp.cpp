@@ -191,6 +191,9 @@ void CKestrovaneImportApp::registerWithDesktop()
         else
             qWarning("%s", qPrintable(message));
     });
+    // The dozen values below reach the disk together, and only those that
+    // changed since the last start.
+    CRegeditManagment::WriteBatch batch(m_registry);
     m_registry.Initialise(QString::fromLatin1(BuildDate));
     const quint32 version = m_registry.GetVersion();
     m_registry.RefreshFileType(QStringLiteral(".aef"), version);

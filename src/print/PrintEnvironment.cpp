@@ -14,8 +14,20 @@
 PrintEnvironment PrintEnvironment::defaults()
 {
     PrintEnvironment env;
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    env.printer = [printer]() -> QPrinter& { return *printer; };
+    // Made on first use: a printer asks the print system for its default
+    // printer and paper, which can take a moment, and the program starts
+    // without printing anything.
+    struct LazyPrinter {
+        std::unique_ptr<QPrinter> printer;
+        QPrinter& get()
+        {
+            if (!printer)
+                printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            return *printer;
+        }
+    };
+    auto lazy = std::make_shared<LazyPrinter>();
+    env.printer = [lazy]() -> QPrinter& { return lazy->get(); };
     env.message = [](QWidget* parent, const QString& text) {
         QMessageBox::information(parent, QStringLiteral("Kestrovane-Import"), text);
     };
@@ -27,8 +39,8 @@ PrintEnvironment PrintEnvironment::defaults()
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     };
-    env.selectPrinter = [printer, message = env.message](QWidget* parent, const QString& name) {
-        return selectByName(*printer, name, [&](const QString& text) { message(parent, text); });
+    env.selectPrinter = [lazy, message = env.message](QWidget* parent, const QString& name) {
+        return selectByName(lazy->get(), name, [&](const QString& text) { message(parent, text); });
     };
     env.printSetup = [](QWidget* parent, QPrinter& p) { printSetupDialog(p, parent)->exec(); };
     env.pdfFileName = [](QWidget* parent, const QString& proposal) {

@@ -10,6 +10,7 @@
 
 #include "settings/FreedesktopRegistration.h"
 #include "settings/SettingsKeys.h"
+#include "settings/StoreValue.h"
 
 const QString CRegeditManagment::NotInitialisedMessage = QStringLiteral("CRegeditManagment-Error");
 const QString CRegeditManagment::NoDataPathMessage = QStringLiteral("Fehler, keine Datenpfad");
@@ -56,11 +57,81 @@ public:
 
 } // namespace
 
+// The store objects a batch keeps, each with the names it was opened under.
+struct CRegeditManagment::Batch {
+    struct Scope {
+        QString company;
+        QString application;
+        std::unique_ptr<QSettings> settings;
+    };
+    Scope user;
+    Scope machine;
+};
+
+// A store object: the batch's, or one of its own that writes what changed
+// when it goes.
+class CRegeditManagment::Store
+{
+public:
+    explicit Store(QSettings* batched) : m_settings(batched) {}
+    explicit Store(std::unique_ptr<QSettings> own) : m_own(std::move(own)), m_settings(m_own.get()) {}
+
+    QSettings* operator->() const { return m_settings; }
+    QSettings& operator*() const { return *m_settings; }
+
+private:
+    std::unique_ptr<QSettings> m_own;
+    QSettings* m_settings;
+};
+
 CRegeditManagment::CRegeditManagment()
     : m_companyKey(QStringLiteral("Qzn"))
     , m_applicationName(QCoreApplication::applicationName().isEmpty() ? QString::fromLatin1(Settings::Application)
                                                                       : QCoreApplication::applicationName())
 {
+}
+
+CRegeditManagment::~CRegeditManagment() = default;
+
+CRegeditManagment::WriteBatch::WriteBatch(CRegeditManagment& registry) : m_registry(registry)
+{
+    if (m_registry.m_batchDepth++ == 0)
+        m_registry.m_batch = std::make_unique<Batch>();
+}
+
+CRegeditManagment::WriteBatch::~WriteBatch()
+{
+    // The store objects write what changed as they go.
+    if (--m_registry.m_batchDepth == 0)
+        m_registry.m_batch.reset();
+}
+
+CRegeditManagment::Store CRegeditManagment::userStore() const
+{
+    auto open = [this] { return std::make_unique<UserStore>(m_companyKey, m_applicationName); };
+    if (!m_batch)
+        return Store(open());
+    Batch::Scope& scope = m_batch->user;
+    if (!scope.settings) {
+        scope = {m_companyKey, m_applicationName, open()};
+    } else if (scope.company != m_companyKey || scope.application != m_applicationName) {
+        return Store(open());
+    }
+    return Store(scope.settings.get());
+}
+
+CRegeditManagment::Store CRegeditManagment::machineStore() const
+{
+    auto open = [this] { return std::make_unique<QSettings>(QSettings::SystemScope, m_companyKey, m_applicationName); };
+    if (!m_batch)
+        return Store(open());
+    Batch::Scope& scope = m_batch->machine;
+    if (!scope.settings) {
+        scope = {m_companyKey, m_applicationName, open()};
+    } else if (scope.company != m_companyKey || scope.application != m_applicationName) {
+        return Store(open());
+    }
+    return Store(scope.settings.get());
 }
 
 void CRegeditManagment::setMessageHandler(MessageHandler handler)
@@ -156,19 +227,13 @@ QString CRegeditManagment::GetVersionText() const
 void CRegeditManagment::WriteVersionValues()
 {
     const QString path = GetProgramDirectory();
-    {
-        QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
-        machine.setValue(QStringLiteral("CreationDate"), m_buildDate);
-        machine.setValue(QStringLiteral("Version"), m_version);
-    }
-    {
-        UserStore user(m_companyKey, m_applicationName);
-        user.setValue(QStringLiteral("Version"), m_version);
-        user.setValue(QStringLiteral("Path"), path);
-    }
-    QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
-    machine.setValue(QStringLiteral("Version"), m_version);
-    machine.setValue(QStringLiteral("Path"), path);
+    const Store machine = machineStore();
+    StoreValue::writeIfChanged(*machine, QStringLiteral("CreationDate"), m_buildDate);
+    StoreValue::writeIfChanged(*machine, QStringLiteral("Version"), m_version);
+    const Store user = userStore();
+    StoreValue::writeIfChanged(*user, QStringLiteral("Version"), m_version);
+    StoreValue::writeIfChanged(*user, QStringLiteral("Path"), path);
+    StoreValue::writeIfChanged(*machine, QStringLiteral("Path"), path);
 }
 
 // --- binary values ------------------------------------------------------------
@@ -177,10 +242,11 @@ bool CRegeditManagment::WriteBinaryValue(const QString& section, const QString& 
 {
     if (refuseUninitialised())
         return false;
-    UserStore user(m_companyKey, m_applicationName);
-    user.setValue(section + QLatin1Char('/') + valueName, bytes);
-    user.sync();
-    return user.status() == QSettings::NoError;
+    const Store user = userStore();
+    if (!StoreValue::writeIfChanged(*user, section + QLatin1Char('/') + valueName, bytes))
+        return true;
+    user->sync();
+    return user->status() == QSettings::NoError;
 }
 
 int CRegeditManagment::ReadBinaryValue(const QString& section, const QString& valueName, QByteArray& buffer,
@@ -190,7 +256,7 @@ int CRegeditManagment::ReadBinaryValue(const QString& section, const QString& va
     // that trusts the code must not take its untouched buffer for stored data.
     if (refuseUninitialised())
         return NotInitialised;
-    const QVariant v = UserStore(m_companyKey, m_applicationName).value(section + QLatin1Char('/') + valueName);
+    const QVariant v = userStore()->value(section + QLatin1Char('/') + valueName);
     if (!v.isValid())
         return NotFound;
     const QByteArray stored = v.toByteArray();
@@ -206,8 +272,7 @@ bool CRegeditManagment::DeleteUserValue(const QString& section, const QString& v
 {
     if (refuseUninitialised())
         return false;
-    UserStore user(m_companyKey, m_applicationName);
-    user.remove(section + QLatin1Char('/') + valueName);
+    userStore()->remove(section + QLatin1Char('/') + valueName);
     return true;
 }
 
@@ -215,14 +280,12 @@ bool CRegeditManagment::DeleteUserValue(const QString& section, const QString& v
 
 void CRegeditManagment::SetFileTypeVersion(const QString& extension, quint32 version)
 {
-    UserStore user(m_companyKey, m_applicationName);
-    user.setValue(classKey(extension) + QStringLiteral("/FileVersion"), version);
+    StoreValue::writeIfChanged(*userStore(), classKey(extension) + QStringLiteral("/FileVersion"), version);
 }
 
 std::optional<quint32> CRegeditManagment::GetFileTypeVersion(const QString& extension) const
 {
-    const UserStore user(m_companyKey, m_applicationName);
-    const QVariant v = user.value(classKey(extension) + QStringLiteral("/FileVersion"));
+    const QVariant v = userStore()->value(classKey(extension) + QStringLiteral("/FileVersion"));
     bool ok = false;
     const quint32 version = v.toUInt(&ok);
     return ok ? std::optional<quint32>(version) : std::nullopt;
@@ -234,15 +297,15 @@ void CRegeditManagment::RefreshFileType(const QString& extension, quint32 versio
         return;
     if (extension.size() < 4)
         return;
-    UserStore user(m_companyKey, m_applicationName);
-    const QString fileType = user.value(classKey(extension) + QStringLiteral("/FileType")).toString();
+    const Store user = userStore();
+    const QString fileType = user->value(classKey(extension) + QStringLiteral("/FileType")).toString();
     const std::optional<quint32> stored = GetFileTypeVersion(extension);
     if (!stored || *stored < version) {
-        user.remove(classKey(extension));
+        user->remove(classKey(extension));
         if (!fileType.isEmpty())
-            user.remove(classKey(fileType));
+            user->remove(classKey(fileType));
     }
-    user.setValue(classKey(extension) + QStringLiteral("/FileVersion"), version);
+    StoreValue::writeIfChanged(*user, classKey(extension) + QStringLiteral("/FileVersion"), version);
 }
 
 // --- shell registration ---------------------------------------------------------
@@ -251,12 +314,12 @@ void CRegeditManagment::RegisterDocumentTypes(const QList<ShellDocumentType>& ty
 {
     WriteVersionValues();
     {
-        UserStore user(m_companyKey, m_applicationName);
+        const Store user = userStore();
         for (const ShellDocumentType& type : types) {
             if (type.fileTypeName.isEmpty())
                 continue;
-            user.setValue(classKey(type.extension) + QStringLiteral("/FileType"), type.fileTypeName);
-            user.setValue(classKey(type.fileTypeName) + QStringLiteral("/MimeType"), type.mimeType);
+            StoreValue::writeIfChanged(*user, classKey(type.extension) + QStringLiteral("/FileType"), type.fileTypeName);
+            StoreValue::writeIfChanged(*user, classKey(type.fileTypeName) + QStringLiteral("/MimeType"), type.mimeType);
         }
     }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -283,17 +346,14 @@ void CRegeditManagment::Unregister(const QString& extension)
         return;
     const QString ext = extension.startsWith(QLatin1Char('.')) ? extension : QLatin1Char('.') + extension;
     {
-        UserStore user(m_companyKey, m_applicationName);
-        const QString fileType = user.value(classKey(ext) + QStringLiteral("/FileType")).toString();
+        const Store user = userStore();
+        const QString fileType = user->value(classKey(ext) + QStringLiteral("/FileType")).toString();
         if (!fileType.isEmpty())
-            user.remove(classKey(fileType));
-        user.remove(classKey(ext));
-        user.remove(QString()); // the whole per-user key of the program
+            user->remove(classKey(fileType));
+        user->remove(classKey(ext));
+        user->remove(QString()); // the whole per-user key of the program
     }
-    {
-        QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
-        machine.remove(QString());
-    }
+    machineStore()->remove(QString());
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     FreedesktopRegistration().remove();
 #endif
@@ -305,20 +365,22 @@ bool CRegeditManagment::WriteProgramOwner(const QString& owner, const QString& o
 {
     if (refuseUninitialised())
         return false;
-    QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
-    machine.setValue(QStringLiteral("RegisteredOwner"), owner);
-    machine.setValue(QStringLiteral("RegisteredOrganization"), organisation);
-    machine.sync();
-    return machine.status() == QSettings::NoError;
+    const Store machine = machineStore();
+    bool changed = StoreValue::writeIfChanged(*machine, QStringLiteral("RegisteredOwner"), owner);
+    changed = StoreValue::writeIfChanged(*machine, QStringLiteral("RegisteredOrganization"), organisation) || changed;
+    if (!changed)
+        return true;
+    machine->sync();
+    return machine->status() == QSettings::NoError;
 }
 
 bool CRegeditManagment::ReadProgramOwner(QString& owner, QString& organisation)
 {
     if (refuseUninitialised())
         return false;
-    const QSettings machine(QSettings::SystemScope, m_companyKey, m_applicationName);
-    owner = machine.value(QStringLiteral("RegisteredOwner")).toString();
-    organisation = machine.value(QStringLiteral("RegisteredOrganization")).toString();
+    const Store machine = machineStore();
+    owner = machine->value(QStringLiteral("RegisteredOwner")).toString();
+    organisation = machine->value(QStringLiteral("RegisteredOrganization")).toString();
     return !owner.isEmpty() && !organisation.isEmpty();
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "settings/ShellDocumentType.h"
@@ -23,10 +24,26 @@
 // Operations that need the identity refuse to work before initialisation: they
 // hand "CRegeditManagment-Error" to the message handler (the desktop program
 // shows it in a message box) and touch nothing. Nothing is cached from the
-// store; every read goes to it.
+// store; every read goes to it. Values the store holds already are not
+// written again.
 class CRegeditManagment
 {
 public:
+    // Start-up registers the program with a dozen small writes and reads.
+    // While a WriteBatch lives they all go through one store object per
+    // scope, and what changed reaches the disk once, when the batch ends.
+    class WriteBatch
+    {
+    public:
+        explicit WriteBatch(CRegeditManagment& registry);
+        ~WriteBatch();
+        WriteBatch(const WriteBatch&) = delete;
+        WriteBatch& operator=(const WriteBatch&) = delete;
+
+    private:
+        CRegeditManagment& m_registry;
+    };
+
     // Result codes of ReadBinaryValue, numbered as the registry numbers them.
     static constexpr int Success = 0;
     static constexpr int NotFound = 2;
@@ -40,6 +57,7 @@ public:
     using MessageHandler = std::function<void(const QString&)>;
 
     CRegeditManagment();
+    ~CRegeditManagment();
 
     // Where refusals and failures go; without a handler they are logged.
     void setMessageHandler(MessageHandler handler);
@@ -118,8 +136,14 @@ public:
     void Unregister(const QString& extension);
 
 private:
+    struct Batch;
+    class Store;
+    friend class Store;
+
     bool refuseUninitialised();
     void report(const QString& message) const;
+    Store userStore() const;
+    Store machineStore() const;
 
     bool m_initialised = false;
     QString m_companyKey;
@@ -131,4 +155,6 @@ private:
     int m_minor = 0;
     int m_build = 0;
     MessageHandler m_handler;
+    std::unique_ptr<Batch> m_batch;
+    int m_batchDepth = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "settings/StoreValue.h"
+
 namespace Profile {
 
 namespace {
@@ -34,7 +36,7 @@ int GetProfileInt(const QString& section, const QString& key, int defaultValue)
 void WriteProfileInt(const QString& section, const QString& key, int value)
 {
     QSettings s = store();
-    s.setValue(path(section, key), value);
+    StoreValue::writeIfChanged(s, path(section, key), value);
 }
 
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue)
@@ -46,7 +48,7 @@ QString GetProfileString(const QString& section, const QString& key, const QStri
 void WriteProfileString(const QString& section, const QString& key, const QString& value)
 {
     QSettings s = store();
-    s.setValue(path(section, key), value);
+    StoreValue::writeIfChanged(s, path(section, key), value);
 }
 
 bool HasProfileValue(const QString& section, const QString& key)

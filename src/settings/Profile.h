@@ -7,7 +7,8 @@
 
 // The per-user settings store: organisation "Pavo", application
 // "Kestrovane-Import", one group per section. Nothing is cached: every read
-// asks the store and falls back to the caller's default.
+// asks the store and falls back to the caller's default. Writing a value the
+// store holds already leaves the store untouched.
 namespace Profile {
 
 int GetProfileInt(const QString& section, const QString& key, int defaultValue);

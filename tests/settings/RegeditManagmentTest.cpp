@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -164,4 +165,71 @@ TEST(RegeditManagment, FoldersAndNames)
     qputenv("USER", oldUser);
     EXPECT_TRUE(CRegeditManagment::QueryComputerName(name));
     EXPECT_FALSE(name.isEmpty());
+}
+
+namespace {
+
+// The registration as the program runs it at every start.
+void registerAtStart(CRegeditManagment& registry, const QString& productVersion)
+{
+    CRegeditManagment::WriteBatch batch(registry);
+    registry.Initialise(QStringLiteral("Apr  9 2021"), productVersion);
+    registry.RefreshFileType(QStringLiteral(".aef"), registry.GetVersion());
+    registry.RefreshFileType(QStringLiteral(".fdv"), registry.GetVersion());
+    registry.RegisterDocumentTypes();
+    registry.WriteVersionValues();
+    registry.RegisterOpenCommands();
+}
+
+void markFile(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("; unveraendert\n");
+}
+
+bool marked(const QString& path)
+{
+    return testsupport::readFile(path).contains("; unveraendert");
+}
+
+} // namespace
+
+TEST(RegeditManagment, RepeatedStartsLeaveTheStoresAloneUntilTheVersionChanges)
+{
+    clearSettings();
+    TestRegistry first(false);
+    registerAtStart(first.registry, QStringLiteral("2.1.05"));
+    const QString userFile = QznUserStore().fileName();
+    const QString machineFile = qznMachine().fileName();
+    EXPECT_EQ(QznUserStore().value(QStringLiteral("Classes/.aef/FileVersion")).toUInt(), 0x020105u);
+    EXPECT_EQ(qznMachine().value(QStringLiteral("Version")).toUInt(), 0x020105u);
+    markFile(userFile);
+    markFile(machineFile);
+
+    TestRegistry again(false);
+    registerAtStart(again.registry, QStringLiteral("2.1.05"));
+    EXPECT_TRUE(marked(userFile));
+    EXPECT_TRUE(marked(machineFile));
+
+    // A new version lands in both stores and renews the file types.
+    TestRegistry update(false);
+    {
+        CRegeditManagment::WriteBatch batch(update.registry);
+        update.registry.Initialise(QStringLiteral("Apr  9 2021"), QStringLiteral("2.2.00"));
+        // Held back until the batch ends ...
+        EXPECT_TRUE(marked(userFile));
+        EXPECT_EQ(update.registry.GetFileTypeVersion(QStringLiteral(".aef")), 0x020105u);
+        update.registry.RefreshFileType(QStringLiteral(".aef"), update.registry.GetVersion());
+        // ... while the batch reads what it wrote.
+        EXPECT_EQ(update.registry.GetFileTypeVersion(QStringLiteral(".aef")), 0x020200u);
+    }
+    EXPECT_FALSE(marked(userFile));
+    EXPECT_FALSE(marked(machineFile));
+    EXPECT_EQ(QznUserStore().value(QStringLiteral("Version")).toUInt(), 0x020200u);
+    EXPECT_EQ(qznMachine().value(QStringLiteral("Version")).toUInt(), 0x020200u);
+    EXPECT_EQ(QznUserStore().value(QStringLiteral("Classes/.aef/FileVersion")).toUInt(), 0x020200u);
+    // The stale registration was dropped with the old version.
+    EXPECT_FALSE(QznUserStore().contains(QStringLiteral("Classes/.aef/FileType")));
+    EXPECT_TRUE(update.messages.isEmpty());
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/FormThumbnail.h"
 #include "settings/StringTable.h"
@@ -38,10 +39,23 @@ CSplashWnd::CSplashWnd(QWidget* owner, int seconds)
     const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->geometry().center() - rect().center());
+    m_seconds = seconds;
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CSplashWnd::hideSplashScreen);
-    m_timer.start(seconds * 1000);
+    // A key pressed before the splash appears dismisses it as well.
     qApp->installEventFilter(this);
+    // An owner whose window the system has shown has been drawn; one that
+    // has not will be drawn first.
+    const QWindow* ownerWindow = owner ? owner->windowHandle() : nullptr;
+    m_waitingForOwner = owner && owner->isVisible() && !(ownerWindow && ownerWindow->isExposed());
+    if (!m_waitingForOwner)
+        appear();
+}
+
+void CSplashWnd::appear()
+{
+    m_waitingForOwner = false;
+    m_timer.start(m_seconds * 1000);
     show();
 }
 
@@ -64,6 +78,11 @@ void CSplashWnd::hideSplashScreen()
 
 bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
 {
+    // The owner's first drawing: the splash follows once it is on screen.
+    if (m_waitingForOwner && watched == m_owner && event->type() == QEvent::Paint) {
+        m_waitingForOwner = false;
+        QTimer::singleShot(0, this, &CSplashWnd::appear);
+    }
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:

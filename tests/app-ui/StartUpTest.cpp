@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "AppUiTestSupport.h"
 #include "app/CChildFrame.h"
@@ -176,7 +177,11 @@ TEST_F(StartUp, TheSplashGoesAfterItsTimeOrAtTheFirstKey)
     start();
     CSplashWnd* splash = CSplashWnd::current();
     ASSERT_NE(splash, nullptr);
-    EXPECT_TRUE(splash->isVisible());
+    // The main window is drawn first; the splash follows it onto the screen.
+    EXPECT_FALSE(splash->isVisible());
+    ASSERT_TRUE(waitUntil([splash] { return splash->isVisible(); }));
+    ASSERT_NE(frame().windowHandle(), nullptr);
+    EXPECT_TRUE(frame().windowHandle()->isExposed());
     // Only one at a time.
     EXPECT_EQ(CSplashWnd::showSplashScreen(&frame(), 2), nullptr);
     QTest::keyClick(&frame(), Qt::Key_Space);

@@ -43,17 +43,19 @@ ReadResult read(ArchiveReader& in, FieldStore& store)
 
     // The store keeps at least as many first-page fields as the file holds;
     // a file with fewer is padded with empty fields.
-    const qsizetype n1 = texts.size() > store.firstPageFieldCount() ? texts.size() : store.firstPageFieldCount();
+    // (Whether it grows is settled before the counts change.)
+    const bool grows = texts.size() > store.firstPageFieldCount();
+    const qsizetype n1 = grows ? texts.size() : store.firstPageFieldCount();
     if (n1 > 0xFFFF)
         return ReadResult::FormatError;
-    store.setCounts(quint16(n1), 0, texts.size() > store.firstPageFieldCount());
+    store.setCounts(quint16(n1), 0, grows);
     texts.resize(n1);
     // A word array of another length than the texts is padded with the
     // word a grown store gets, or cut.
     const qsizetype oldWords = words.size();
     words.resize(n1);
     for (qsizetype i = oldWords; i < n1; ++i)
-        words[i] = texts.size() > store.firstPageFieldCount() ? 1 : 0;
+        words[i] = grows ? 1 : 0;
     store.firstTexts() = std::move(texts);
     store.firstWords() = std::move(words);
 

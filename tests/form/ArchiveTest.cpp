@@ -34,6 +34,8 @@ protected:
     qint64 readData(char* out, qint64 max) override
     {
         const qint64 n = std::min(max, qint64(m_data.size() - m_at));
+        if (n <= 0)
+            return 0;
         std::memcpy(out, m_data.constData() + m_at, size_t(n));
         m_at += n;
         return n;
@@ -245,6 +247,20 @@ TEST(FieldBlock, MoreTextsThanFieldsEnlargeTheStoreAndForeignBlocksCutIt)
     EXPECT_EQ(s.firstPageFieldCount(), 5);
     EXPECT_EQ(s.text(4, 1), QStringLiteral("e"));
     EXPECT_EQ(s.pageWord(), 0x1000);
+
+    // A word array shorter than the texts that grew the store: the missing
+    // words are those a grown store gives its new fields.
+    QByteArray fewWords = Bytes().u16(0x1206).u16(1)
+        .count(5).wide(QStringLiteral("a")).wide(QString()).wide(QString()).wide(QString()).wide(QStringLiteral("e"))
+        .count(2).u16(3).u16(3).data();
+    QBuffer in3(&fewWords);
+    in3.open(QIODevice::ReadOnly);
+    ArchiveReader r3(&in3);
+    FieldStore s3(3, 0);
+    ASSERT_EQ(FieldBlock::read(r3, s3), FieldBlock::ReadResult::Ok);
+    EXPECT_EQ(s3.attr(1, 1), 3);
+    EXPECT_EQ(s3.attr(2, 1), 1);
+    EXPECT_EQ(s3.attr(4, 1), 1);
 
     QByteArray foreign = Bytes().u16(0x1207).u16(2).data();
     QBuffer in2(&foreign);

@@ -103,6 +103,19 @@ void BM_FullPageRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FullPageRepaint)->Unit(benchmark::kMillisecond);
 
+// The same at 100 %, where the whole sheet fits an ordinary screen.
+void BM_FullPageRepaintAt100Percent(benchmark::State& state)
+{
+    OpenView v(2);
+    v.view->setZoom(10);
+    v.view->resize(900, 1250);
+    v.fillEveryField();
+    v.view->viewport()->repaint();
+    for (auto _ : state)
+        v.view->viewport()->repaint();
+}
+BENCHMARK(BM_FullPageRepaintAt100Percent)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

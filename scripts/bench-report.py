@@ -10,8 +10,9 @@ import sys
 AIMS = {
     ("bench_view", "BM_KeyToPaintedField"): ("Einheitspapier: Taste bis neu gezeichnetes Feld", 1),
     ("bench_dv1_view", "BM_KeyToPaintedField"): ("D.V.1: Taste bis neu gezeichnetes Feld", 1),
-    ("bench_view", "BM_FullPageRepaint"): ("Einheitspapier: ganze Seite 1 neu gezeichnet, jedes Feld gefüllt", 5),
-    ("bench_dv1_view", "BM_FullPageRepaint/1"): ("D.V.1: ganze Seite 1 neu gezeichnet, jedes Feld gefüllt", 5),
+    ("bench_view", "BM_FullPageRepaint"): ("Einheitspapier: ganze Seite 1 beim größten Zoom neu gezeichnet, jedes Feld gefüllt", 5),
+    ("bench_view", "BM_FullPageRepaintAt100Percent"): ("Einheitspapier: dieselbe Seite bei 100 %", 5),
+    ("bench_dv1_view", "BM_FullPageRepaint/1"): ("D.V.1: ganze Seite 1 beim größten Zoom neu gezeichnet, jedes Feld gefüllt", 5),
     ("bench_dv1_view", "BM_FullPageRepaint/2"): ("D.V.1: ganze gerade Folgeseite neu gezeichnet", 5),
     ("bench_dv1_view", "BM_FullPageRepaint/3"): ("D.V.1: ganze ungerade Folgeseite neu gezeichnet", 5),
     ("bench_view", "BM_PageChangeEveryFieldFilled"): ("Einheitspapier: Seitenwechsel", 16),
@@ -39,10 +40,11 @@ def medians(folder):
         for b in data.get("benchmarks", []):
             if b.get("aggregate_name") != "median":
                 continue
-            name = b["run_name"]
-            ms = b["real_time"] * UNIT_TO_MS[b.get("time_unit", "ns")]
+            # A benchmark timed by the wall clock alone carries it in its name.
+            name = b["run_name"].removesuffix("/real_time")
+            unit = UNIT_TO_MS[b.get("time_unit", "ns")]
             extra = {k: v for k, v in b.items() if k.endswith("_ms") and isinstance(v, (int, float))}
-            yield program, name, ms, extra
+            yield program, name, b["real_time"] * unit, b["cpu_time"] * unit, extra
 
 
 def cpu_model():
@@ -66,30 +68,34 @@ def main():
         + datetime.datetime.now().strftime("%Y-%m-%d %H:%M")
         + f" auf {os.cpu_count()} Kernen ({cpu_model()}).",
         f"Last des Rechners (1/5/15 min) vorher {load_before}, nachher {load_after}.",
-        f"Jeder Wert ist der Median von {runs} Läufen (Wanduhrzeit). Auf einem ausgelasteten"
-        " Rechner wartet die Wanduhrzeit auf den Prozessor; wo eine Messung die eigene"
+        f"Jeder Wert ist der Median von {runs} Läufen: die Wanduhrzeit, gegen die das Ziel"
+        " steht, und die Prozessorzeit des messenden Threads. Auf einem ausgelasteten Rechner"
+        " wartet die Wanduhrzeit auf den Prozessor; wo Qt Bildpunkte in eigenen Threads"
+        " kopiert, liegt sie über der Prozessorzeit des Threads. Wo eine Messung die eigene"
         " Prozessorzeit des Programms mitschreibt, steht sie in Klammern.",
         "",
         "## Die Ziele",
         "",
-        "| Messung | Median | Ziel | |",
-        "|---|---:|---:|---|",
+        "| Messung | Median | Prozessorzeit | Ziel | |",
+        "|---|---:|---:|---:|---|",
     ]
     found = {}
-    for program, name, ms, extra in rows:
-        found[(program, name)] = (ms, extra)
+    for program, name, ms, cpu, extra in rows:
+        found[(program, name)] = (ms, cpu, extra)
     for key, (what, aim) in AIMS.items():
         if key not in found:
-            lines.append(f"| {what} (`{key[0]} {key[1]}`) | fehlt | < {aim} ms | |")
+            lines.append(f"| {what} (`{key[0]} {key[1]}`) | fehlt | | < {aim} ms | |")
             continue
-        ms, extra = found[key]
+        ms, cpu, extra = found[key]
         mark = "erreicht" if ms < aim else "**verfehlt**"
         note = "".join(f" ({k[:-3]}: {v:.1f} ms)" for k, v in extra.items())
-        lines.append(f"| {what} (`{key[0]} {key[1]}`) | {ms:.3f} ms{note} | < {aim} ms | {mark} |")
-    lines += ["", "## Alle Messungen", "", "| Programm | Messung | Median |", "|---|---|---:|"]
-    for program, name, ms, extra in rows:
+        # A measurement of another process: the measuring thread only waits.
+        cpu_cell = "–" if extra else f"{cpu:.3f} ms"
+        lines.append(f"| {what} (`{key[0]} {key[1]}`) | {ms:.3f} ms{note} | {cpu_cell} | < {aim} ms | {mark} |")
+    lines += ["", "## Alle Messungen", "", "| Programm | Messung | Median | Prozessorzeit |", "|---|---|---:|---:|"]
+    for program, name, ms, cpu, extra in rows:
         note = "".join(f" ({k[:-3]}: {v:.1f} ms)" for k, v in extra.items())
-        lines.append(f"| {program} | `{name}` | {ms:.3f} ms{note} |")
+        lines.append(f"| {program} | `{name}` | {ms:.3f} ms{note} | {cpu:.3f} ms |")
     lines.append("")
     with open(target, "w", encoding="utf-8") as f:
         f.write("\n".join(lines))

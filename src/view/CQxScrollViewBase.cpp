@@ -198,7 +198,6 @@ void CQxScrollViewBase::scrollContentsBy(int, int)
 
 QRect CQxScrollViewBase::beginFormPainting(QPainter& painter, const QRect& dirty) const
 {
-    painter.fillRect(dirty, Qt::white);
     const FormMapping m = mapping();
     const QPoint scroll = scrollPosition();
     painter.translate(-scroll);

@@ -75,9 +75,9 @@ protected:
     virtual void formClicked(const QPoint& pos) {}
     virtual void formHovered(const QPoint& pos) {}
 
-    // Readies a painter on the viewport for drawing the form: white under
-    // the dirty rectangle, units of 0.1 mm of the magnified picture from the
-    // form's top-left corner. Returns the dirty part of the picture in those
+    // Readies a painter on the viewport for drawing the form: units of
+    // 0.1 mm of the magnified picture from the form's top-left corner (the
+    // form picture whitens what it does not cover). Returns the dirty part of the picture in those
     // units (for what is greyed beyond the sheet).
     QRect beginFormPainting(QPainter& painter, const QRect& dirty) const;
     // The look of the empty form for the view's picture of it: the

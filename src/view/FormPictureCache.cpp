@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPaintDevice>
+#include <QRegion>
 
 #include <cmath>
 
@@ -36,6 +37,11 @@ void FormPictureCache::draw(QPainter& painter, const QRect& dirty, const QPoint&
     // The picture's pixels are the viewport's, shifted by the scroll position.
     painter.save();
     painter.resetTransform();
+    // Beyond the picture the viewport is white; under it the picture sets
+    // every pixel, so filling there first would only cost time.
+    const QRect covered(-scroll, QSize(int(picture.width() / ratio), int(picture.height() / ratio)));
+    for (const QRect& outside : QRegion(dirty).subtracted(covered))
+        painter.fillRect(outside, Qt::white);
     const QRect source = dirty.translated(scroll);
     painter.drawPixmap(dirty.topLeft(), picture,
                        QRectF(source.topLeft() * ratio, source.size() * ratio).toRect());

@@ -90,29 +90,30 @@ void BM_PageChangeEveryFieldFilled(benchmark::State& state)
 }
 BENCHMARK(BM_PageChangeEveryFieldFilled)->Unit(benchmark::kMillisecond);
 
-// The whole first page on screen at the largest zoom, every field filled,
-// drawn again as after a window was uncovered.
-void BM_FullPageRepaint(benchmark::State& state)
+// The whole first page on screen, every field filled, drawn again as after
+// a window was uncovered.
+void repaintWholePage(benchmark::State& state, int zoom, const QSize& viewport)
 {
     OpenView v(2);
-    v.view->resize(2100, 2900);
+    v.view->setZoom(zoom);
+    v.view->resize(viewport);
     v.fillEveryField();
     v.view->viewport()->repaint();
     for (auto _ : state)
         v.view->viewport()->repaint();
 }
+
+// At the largest zoom.
+void BM_FullPageRepaint(benchmark::State& state)
+{
+    repaintWholePage(state, 25, QSize(2100, 2900));
+}
 BENCHMARK(BM_FullPageRepaint)->Unit(benchmark::kMillisecond);
 
-// The same at 100 %, where the whole sheet fits an ordinary screen.
+// At 100 %, where the whole sheet fits an ordinary screen.
 void BM_FullPageRepaintAt100Percent(benchmark::State& state)
 {
-    OpenView v(2);
-    v.view->setZoom(10);
-    v.view->resize(900, 1250);
-    v.fillEveryField();
-    v.view->viewport()->repaint();
-    for (auto _ : state)
-        v.view->viewport()->repaint();
+    repaintWholePage(state, 10, QSize(900, 1250));
 }
 BENCHMARK(BM_FullPageRepaintAt100Percent)->Unit(benchmark::kMillisecond);
 

@@ -106,12 +106,14 @@ CRegeditManagment::WriteBatch::~WriteBatch()
         m_registry.m_batch.reset();
 }
 
-CRegeditManagment::Store CRegeditManagment::userStore() const
+// Within a batch each scope keeps one store object for the keys it was
+// opened with; a store under other keys is one of its own.
+CRegeditManagment::Store CRegeditManagment::batchedStore(
+    StoreScope which, const std::function<std::unique_ptr<QSettings>()>& open) const
 {
-    auto open = [this] { return std::make_unique<UserStore>(m_companyKey, m_applicationName); };
     if (!m_batch)
         return Store(open());
-    Batch::Scope& scope = m_batch->user;
+    Batch::Scope& scope = which == StoreScope::User ? m_batch->user : m_batch->machine;
     if (!scope.settings) {
         scope = {m_companyKey, m_applicationName, open()};
     } else if (scope.company != m_companyKey || scope.application != m_applicationName) {
@@ -120,18 +122,16 @@ CRegeditManagment::Store CRegeditManagment::userStore() const
     return Store(scope.settings.get());
 }
 
+CRegeditManagment::Store CRegeditManagment::userStore() const
+{
+    return batchedStore(StoreScope::User, [this] { return std::make_unique<UserStore>(m_companyKey, m_applicationName); });
+}
+
 CRegeditManagment::Store CRegeditManagment::machineStore() const
 {
-    auto open = [this] { return std::make_unique<QSettings>(QSettings::SystemScope, m_companyKey, m_applicationName); };
-    if (!m_batch)
-        return Store(open());
-    Batch::Scope& scope = m_batch->machine;
-    if (!scope.settings) {
-        scope = {m_companyKey, m_applicationName, open()};
-    } else if (scope.company != m_companyKey || scope.application != m_applicationName) {
-        return Store(open());
-    }
-    return Store(scope.settings.get());
+    return batchedStore(StoreScope::Machine, [this] {
+        return std::make_unique<QSettings>(QSettings::SystemScope, m_companyKey, m_applicationName);
+    });
 }
 
 void CRegeditManagment::setMessageHandler(MessageHandler handler)

@@ -181,18 +181,6 @@ void registerAtStart(CRegeditManagment& registry, const QString& productVersion)
     registry.RegisterOpenCommands();
 }
 
-void markFile(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("; unveraendert\n");
-}
-
-bool marked(const QString& path)
-{
-    return testsupport::readFile(path).contains("; unveraendert");
-}
-
 } // namespace
 
 TEST(RegeditManagment, RepeatedStartsLeaveTheStoresAloneUntilTheVersionChanges)
@@ -204,13 +192,13 @@ TEST(RegeditManagment, RepeatedStartsLeaveTheStoresAloneUntilTheVersionChanges)
     const QString machineFile = qznMachine().fileName();
     EXPECT_EQ(QznUserStore().value(QStringLiteral("Classes/.aef/FileVersion")).toUInt(), 0x020105u);
     EXPECT_EQ(qznMachine().value(QStringLiteral("Version")).toUInt(), 0x020105u);
-    markFile(userFile);
-    markFile(machineFile);
+    ASSERT_TRUE(testsupport::markUnwritten(userFile));
+    ASSERT_TRUE(testsupport::markUnwritten(machineFile));
 
     TestRegistry again(false);
     registerAtStart(again.registry, QStringLiteral("2.1.05"));
-    EXPECT_TRUE(marked(userFile));
-    EXPECT_TRUE(marked(machineFile));
+    EXPECT_TRUE(testsupport::stillUnwritten(userFile));
+    EXPECT_TRUE(testsupport::stillUnwritten(machineFile));
 
     // A new version lands in both stores and renews the file types.
     TestRegistry update(false);
@@ -218,14 +206,14 @@ TEST(RegeditManagment, RepeatedStartsLeaveTheStoresAloneUntilTheVersionChanges)
         CRegeditManagment::WriteBatch batch(update.registry);
         update.registry.Initialise(QStringLiteral("Apr  9 2021"), QStringLiteral("2.2.00"));
         // Held back until the batch ends ...
-        EXPECT_TRUE(marked(userFile));
+        EXPECT_TRUE(testsupport::stillUnwritten(userFile));
         EXPECT_EQ(update.registry.GetFileTypeVersion(QStringLiteral(".aef")), 0x020105u);
         update.registry.RefreshFileType(QStringLiteral(".aef"), update.registry.GetVersion());
         // ... while the batch reads what it wrote.
         EXPECT_EQ(update.registry.GetFileTypeVersion(QStringLiteral(".aef")), 0x020200u);
     }
-    EXPECT_FALSE(marked(userFile));
-    EXPECT_FALSE(marked(machineFile));
+    EXPECT_FALSE(testsupport::stillUnwritten(userFile));
+    EXPECT_FALSE(testsupport::stillUnwritten(machineFile));
     EXPECT_EQ(QznUserStore().value(QStringLiteral("Version")).toUInt(), 0x020200u);
     EXPECT_EQ(qznMachine().value(QStringLiteral("Version")).toUInt(), 0x020200u);
     EXPECT_EQ(QznUserStore().value(QStringLiteral("Classes/.aef/FileVersion")).toUInt(), 0x020200u);

@@ -116,45 +116,27 @@ TEST(SettingsStore, WritingFromTextKeepsTheKindOfTheKey)
     EXPECT_EQ(Profile::get(Settings::Top_Margin_EH), -1);
 }
 
-namespace {
-
-// A comment line that the store keeps only as long as it does not rewrite
-// its file.
-void markFile(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("; unveraendert\n");
-}
-
-bool marked(const QString& path)
-{
-    return testsupport::readFile(path).contains("; unveraendert");
-}
-
-} // namespace
-
 TEST(SettingsStore, AValueTheStoreHoldsIsNotWrittenAgain)
 {
     clearSettings();
     Profile::WriteProfileInt(QStringLiteral("EHForm_Defaults"), QStringLiteral("ZoomFactorLU"), 11);
     Profile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("UpdateSite"), QStringLiteral("https://a.example"));
     const QString path = pavo().fileName();
-    markFile(path);
+    ASSERT_TRUE(testsupport::markUnwritten(path));
 
     // The same values again, the number read back from the file as text.
     Profile::WriteProfileInt(QStringLiteral("EHForm_Defaults"), QStringLiteral("ZoomFactorLU"), 11);
     Profile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("UpdateSite"), QStringLiteral("https://a.example"));
-    EXPECT_TRUE(marked(path));
+    EXPECT_TRUE(testsupport::stillUnwritten(path));
 
     // A different value, and a number whose text the store holds as a
     // string value, are written.
     Profile::WriteProfileInt(QStringLiteral("EHForm_Defaults"), QStringLiteral("ZoomFactorLU"), -11);
-    EXPECT_FALSE(marked(path));
+    EXPECT_FALSE(testsupport::stillUnwritten(path));
     EXPECT_EQ(Profile::GetProfileInt(QStringLiteral("EHForm_Defaults"), QStringLiteral("ZoomFactorLU"), 0), -11);
-    markFile(path);
+    ASSERT_TRUE(testsupport::markUnwritten(path));
     Profile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("UpdateSite"), QStringLiteral("https://b.example"));
-    EXPECT_FALSE(marked(path));
+    EXPECT_FALSE(testsupport::stillUnwritten(path));
     EXPECT_EQ(Profile::GetProfileString(QStringLiteral("Settings"), QStringLiteral("UpdateSite"), QString()),
               QStringLiteral("https://b.example"));
     // A default never stored is stored when it is written.

@@ -34,6 +34,17 @@ QByteArray readFile(const QString& path)
     return f.readAll();
 }
 
+bool markUnwritten(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::Append) && file.write("; unveraendert\n") > 0;
+}
+
+bool stillUnwritten(const QString& path)
+{
+    return readFile(path).contains("; unveraendert");
+}
+
 void writeFile(const QString& path, const QByteArray& data)
 {
     QFile f(path);

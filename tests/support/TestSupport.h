@@ -30,6 +30,13 @@ void clearSettings();
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
+
+// Appends a comment line to a settings file; the store keeps it only as long
+// as it does not write the file again. Returns false if the file cannot be
+// opened.
+bool markUnwritten(const QString& path);
+// Whether the mark is still there: nothing rewrote the file since.
+bool stillUnwritten(const QString& path);
 QString dataFile(const QString& name);
 
 struct ProcessResult {

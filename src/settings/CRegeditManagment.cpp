@@ -108,9 +108,13 @@ CRegeditManagment::WriteBatch::~WriteBatch()
 
 // Within a batch each scope keeps one store object for the keys it was
 // opened with; a store under other keys is one of its own.
-CRegeditManagment::Store CRegeditManagment::batchedStore(
-    StoreScope which, const std::function<std::unique_ptr<QSettings>()>& open) const
+CRegeditManagment::Store CRegeditManagment::batchedStore(StoreScope which) const
 {
+    auto open = [this, which]() -> std::unique_ptr<QSettings> {
+        if (which == StoreScope::User)
+            return std::make_unique<UserStore>(m_companyKey, m_applicationName);
+        return std::make_unique<QSettings>(QSettings::SystemScope, m_companyKey, m_applicationName);
+    };
     if (!m_batch)
         return Store(open());
     Batch::Scope& scope = which == StoreScope::User ? m_batch->user : m_batch->machine;
@@ -124,14 +128,12 @@ CRegeditManagment::Store CRegeditManagment::batchedStore(
 
 CRegeditManagment::Store CRegeditManagment::userStore() const
 {
-    return batchedStore(StoreScope::User, [this] { return std::make_unique<UserStore>(m_companyKey, m_applicationName); });
+    return batchedStore(StoreScope::User);
 }
 
 CRegeditManagment::Store CRegeditManagment::machineStore() const
 {
-    return batchedStore(StoreScope::Machine, [this] {
-        return std::make_unique<QSettings>(QSettings::SystemScope, m_companyKey, m_applicationName);
-    });
+    return batchedStore(StoreScope::Machine);
 }
 
 void CRegeditManagment::setMessageHandler(MessageHandler handler)

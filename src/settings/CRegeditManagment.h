@@ -10,8 +10,6 @@
 
 #include "settings/ShellDocumentType.h"
 
-class QSettings;
-
 // The program's own store beside the profile values: the binary field
 // definition tables, the version and path values, the file-type versions, and
 // a few questions about the machine.
@@ -147,7 +145,7 @@ private:
     Store userStore() const;
     Store machineStore() const;
     enum class StoreScope { User, Machine };
-    Store batchedStore(StoreScope which, const std::function<std::unique_ptr<QSettings>()>& open) const;
+    Store batchedStore(StoreScope which) const;
 
     bool m_initialised = false;
     QString m_companyKey;

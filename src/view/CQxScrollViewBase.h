@@ -77,8 +77,8 @@ protected:
 
     // Readies a painter on the viewport for drawing the form: units of
     // 0.1 mm of the magnified picture from the form's top-left corner (the
-    // form picture whitens what it does not cover). Returns the dirty part of the picture in those
-    // units (for what is greyed beyond the sheet).
+    // form picture whitens what it does not cover). Returns the dirty part
+    // of the picture in those units (for what is greyed beyond the sheet).
     QRect beginFormPainting(QPainter& painter, const QRect& dirty) const;
     // The look of the empty form for the view's picture of it: the
     // painter's description of the form, and the sheet at the zoom.

@@ -37,6 +37,7 @@ void writeFile(const QString& path, const QByteArray& data);
 bool markUnwritten(const QString& path);
 // Whether the mark is still there: nothing rewrote the file since.
 bool stillUnwritten(const QString& path);
+
 QString dataFile(const QString& name);
 
 struct ProcessResult {
